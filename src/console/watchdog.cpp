@@ -1,0 +1,16 @@
+// The watchdog's tick. It runs nested inside a guarded call that pumps messages; if no
+// guarded call has returned since the program started, the tool is presumed hung for good
+// and ends, leaving the log closed with a delimiter.
+#include "console/form1.h"
+
+namespace quorvel {
+
+void Form1::Timer1_Timer() {
+  LogTrace(L"    Timeout expired", false);
+  if (!callReturned_) {
+    LogTrace(L"", true);
+    window_.EndProgram();
+  }
+}
+
+}  // namespace quorvel

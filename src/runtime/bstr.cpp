@@ -1,0 +1,17 @@
+#include "runtime/bstr.h"
+
+#include <new>
+
+namespace quorvel {
+
+Bstr::Bstr(std::wstring_view text)
+    : b_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {
+  if (!b_) throw std::bad_alloc();
+}
+
+std::wstring Bstr::ToText(BSTR b) {
+  if (!b) return {};
+  return std::wstring(b, SysStringLen(b));
+}
+
+}  // namespace quorvel

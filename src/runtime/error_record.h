@@ -1,0 +1,44 @@
+// What a failed statement leaves behind: the error's number and description.
+//
+// Wrappers around platform and COM calls throw `Failure`; the per-procedure `ErrorTrap`
+// (error_trap.h) catches it and makes it the procedure's current error. Run-time failures
+// of the program itself use the numbers of `RuntimeError`.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quorvel {
+
+struct ErrorRecord {
+  std::int32_t Number = 0;
+  std::wstring Description;
+};
+
+class Failure {
+ public:
+  explicit Failure(ErrorRecord record) : record_(std::move(record)) {}
+  const ErrorRecord& Record() const noexcept { return record_; }
+
+ private:
+  ErrorRecord record_;
+};
+
+enum class RuntimeError : std::int32_t {
+  InvalidCall = 5,
+  Overflow = 6,
+  OutOfMemory = 7,
+  TypeMismatch = 13,
+  DllLoad = 48,
+  FileNotFound = 53,
+  PathFileAccess = 75,
+  ObjectNotSet = 91,
+  CantCreateObject = 429,
+  DllEntryNotFound = 453,
+};
+
+ErrorRecord RuntimeRecord(RuntimeError error);
+[[noreturn]] void Raise(RuntimeError error);
+[[noreturn]] void Raise(ErrorRecord record);
+
+}  // namespace quorvel
