@@ -1,17 +1,10 @@
 # Linux host: the core over the stand-in platform, and the unit tests.
-add_library(quorvel_core STATIC
-  ${QUORVEL_CORE_SOURCES}
-  src/platform/host/ansi_text_host.cpp
-  src/platform/host/append_file_host.cpp
-  src/platform/host/clock_host.cpp
-  src/platform/host/com_factory_host.cpp
-  src/platform/host/dll_binding_host.cpp
-  src/platform/host/host_form.cpp
-  src/platform/host/oleaut_host.cpp
-  src/platform/host/program_dir_host.cpp
-  src/platform/host/system_text_host.cpp
-)
+file(GLOB QUORVEL_HOST_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/host/*.cpp)
+add_library(quorvel_core STATIC ${QUORVEL_CORE_SOURCES} ${QUORVEL_HOST_PLATFORM_SOURCES})
 target_include_directories(quorvel_core PUBLIC src)
 
 enable_testing()
+if(EXISTS ${CMAKE_SOURCE_DIR}/sim/CMakeLists.txt)
+  add_subdirectory(sim)
+endif()
 add_subdirectory(tests)

@@ -76,14 +76,24 @@ std::optional<std::int64_t> HostForm::NextTick() const {
   return intervalStart_ + interval_;
 }
 
+void HostForm::DeliverClicksDue() {
+  while (!clicks_.empty() && clicks_.front() <= now_) {
+    clicks_.erase(clicks_.begin());
+    Click();
+  }
+}
+
 void HostForm::Advance(std::uint32_t milliseconds) {
   const std::int64_t target = now_ + milliseconds;
+  DeliverClicksDue();
   for (auto due = NextTick(); due && *due <= target; due = NextTick()) {
     now_ = *due;
     intervalStart_ = *due;
+    DeliverClicksDue();
     if (events_) events_->Timer1_Timer();
   }
   now_ = target;
+  DeliverClicksDue();
 }
 
 }  // namespace quorvel::host

@@ -40,6 +40,8 @@ class HostForm final : public platform::FormWindow, private platform::Timer {
 
   // Test side.
   void Click();
+  // A press of Test delivered when the simulated clock reaches `at` while messages pump.
+  void ScheduleClick(std::int64_t at) { clicks_.push_back(at); }
   void Advance(std::uint32_t milliseconds);
   std::int64_t Now() const { return now_; }
   const std::vector<ShownMessage>& Messages() const { return messages_; }
@@ -63,6 +65,7 @@ class HostForm final : public platform::FormWindow, private platform::Timer {
   void SetEnabled(bool enabled) override;
 
   std::optional<std::int64_t> NextTick() const;
+  void DeliverClicksDue();
 
   platform::FormEvents* events_ = nullptr;
   std::map<platform::Box, std::wstring> texts_;
@@ -75,6 +78,7 @@ class HostForm final : public platform::FormWindow, private platform::Timer {
   std::int64_t intervalStart_ = 0;
   bool ended_ = false;
   int doEvents_ = 0;
+  std::vector<std::int64_t> clicks_;
 };
 
 }  // namespace quorvel::host
