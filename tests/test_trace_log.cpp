@@ -26,8 +26,8 @@ TEST_F(TraceLogTest, TraceLineHasStampInFileAndNotInBox) {
   form_.LogTrace(L"Identity: CORP\\jdoe", false);
   form_.LogTrace(L"", false);
   form_.LogTrace(L"    indented", false);
-  EXPECT_EQ(LogLines(), (std::vector<std::string>{kStampA + ":Identity: CORP\\jdoe",
-                                                  kStampA + ":", kStampA + ":    indented"}));
+  EXPECT_EQ(LogLines(), (std::vector<std::string>{kStampA + ":Identity: CORP\\jdoe", kStampA + ":",
+                                                  kStampA + ":    indented"}));
   EXPECT_EQ(window_.Text(platform::Box::Result), L"Identity: CORP\\jdoe\r\n\r\n    indented\r\n");
 }
 
@@ -36,9 +36,11 @@ TEST_F(TraceLogTest, AppendsToEarlierFileAndToTypedBoxText) {
   window_.SetText(platform::Box::Result, L"typed by the operator");
   form_.LogTrace(L"", true);
   form_.LogTrace(L"next", false);
-  EXPECT_EQ(LogLines(), (std::vector<std::string>{"old line", "====================",
-                                                  kStampA + ":next"}));
-  EXPECT_EQ(window_.Text(platform::Box::Result), L"typed by the operator" L"next\r\n");
+  EXPECT_EQ(LogLines(),
+            (std::vector<std::string>{"old line", "====================", kStampA + ":next"}));
+  EXPECT_EQ(window_.Text(platform::Box::Result),
+            L"typed by the operator"
+            L"next\r\n");
 }
 
 TEST_F(TraceLogTest, FileIsInTheAnsiCodePage) {

@@ -22,8 +22,8 @@ TEST_F(WatchdogTest, FirstTickBeforeAnyGuardedCallReturnedEndsTheProgram) {
   EXPECT_THROW(window_.Advance(1), ProgramEnded);
   EXPECT_TRUE(window_.Ended());
   EXPECT_EQ(BoxLines(), std::vector<std::wstring>{L"    Timeout expired"});
-  EXPECT_EQ(LogLines(), (std::vector<std::string>{kStampA + ":    Timeout expired",
-                                                  "===================="}));
+  EXPECT_EQ(LogLines(),
+            (std::vector<std::string>{kStampA + ":    Timeout expired", "===================="}));
 }
 
 TEST_F(WatchdogTest, ZeroOrNegativeIntervalNeverTicks) {

@@ -9,6 +9,8 @@
 #define STDAPI extern "C" HRESULT
 
 using BOOL = int;
+constexpr BOOL TRUE = 1;
+constexpr BOOL FALSE = 0;
 using BYTE = unsigned char;
 using CHAR = char;
 using WORD = std::uint16_t;
@@ -54,9 +56,12 @@ enum SID_NAME_USE : int { SidTypeUser = 1 };
 using PSID_NAME_USE = SID_NAME_USE*;
 
 // The predefined root keys are sign-extended 32-bit values, as on 64-bit Windows.
-#define HKEY_CLASSES_ROOT (reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(0x80000000))))
-#define HKEY_CURRENT_USER (reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(0x80000001))))
-#define HKEY_LOCAL_MACHINE (reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(0x80000002))))
+#define HKEY_CLASSES_ROOT \
+  (reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(0x80000000))))
+#define HKEY_CURRENT_USER \
+  (reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(0x80000001))))
+#define HKEY_LOCAL_MACHINE \
+  (reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(0x80000002))))
 
 constexpr DWORD REG_NONE = 0;
 constexpr DWORD REG_SZ = 1;
@@ -219,8 +224,8 @@ struct IDispatch : IUnknown {
   virtual HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count,
                                                   LCID lcid, DISPID* ids) = 0;
   virtual HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags,
-                                           DISPPARAMS* params, VARIANT* result,
-                                           EXCEPINFO* excep, UINT* argErr) = 0;
+                                           DISPPARAMS* params, VARIANT* result, EXCEPINFO* excep,
+                                           UINT* argErr) = 0;
 
  protected:
   ~IDispatch() = default;
@@ -246,8 +251,10 @@ struct ISupportErrorInfo : IUnknown {
 
 inline constexpr IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 inline constexpr IID IID_IDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-inline constexpr IID IID_IErrorInfo = {0x1CF2B120, 0x547D, 0x101B, {0x8E, 0x65, 0x08, 0x00, 0x2B, 0x2B, 0xD1, 0x19}};
-inline constexpr IID IID_ISupportErrorInfo = {0xDF0B3D60, 0x548F, 0x101B, {0x8E, 0x65, 0x08, 0x00, 0x2B, 0x2B, 0xD1, 0x19}};
+inline constexpr IID IID_IErrorInfo = {
+    0x1CF2B120, 0x547D, 0x101B, {0x8E, 0x65, 0x08, 0x00, 0x2B, 0x2B, 0xD1, 0x19}};
+inline constexpr IID IID_ISupportErrorInfo = {
+    0xDF0B3D60, 0x548F, 0x101B, {0x8E, 0x65, 0x08, 0x00, 0x2B, 0x2B, 0xD1, 0x19}};
 inline constexpr IID IID_NULL = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
 
 // OLE Automation functions, implemented by the host stand-in.
