@@ -50,15 +50,24 @@ Variant Variant::Missing() {
   return v;
 }
 
+Variant Variant::Ref(Variant& target) {
+  Variant v;
+  v.v_.vt = static_cast<VARTYPE>(target.v_.vt | VT_BYREF);
+  v.v_.byref = &target.v_.bstrVal;  // the storage of the value, whatever its type
+  return v;
+}
+
+// mingw-w64 declares VariantChangeType's source without const; the call only reads it.
 std::wstring Variant::ToText() const {
   Variant converted;
-  ThrowIfConversionFailed(VariantChangeType(converted.get(), &v_, 0, VT_BSTR));
+  ThrowIfConversionFailed(
+      VariantChangeType(converted.get(), const_cast<VARIANT*>(&v_), 0, VT_BSTR));
   return Bstr::ToText(converted.v_.bstrVal);
 }
 
 std::int32_t Variant::ToLong() const {
   Variant converted;
-  ThrowIfConversionFailed(VariantChangeType(converted.get(), &v_, 0, VT_I4));
+  ThrowIfConversionFailed(VariantChangeType(converted.get(), const_cast<VARIANT*>(&v_), 0, VT_I4));
   return converted.v_.lVal;
 }
 

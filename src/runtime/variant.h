@@ -25,6 +25,9 @@ class Variant {
   static Variant I4(std::int32_t value);
   // The standard "argument left out" value: VT_ERROR holding DISP_E_PARAMNOTFOUND.
   static Variant Missing();
+  // A by-reference argument (VT_BYREF) to target's value. Target keeps ownership and must
+  // outlive the reference: a callee may replace the value, and target frees what it holds.
+  static Variant Ref(Variant& target);
 
   VARIANT* get() noexcept { return &v_; }
   const VARIANT* get() const noexcept { return &v_; }
@@ -35,8 +38,8 @@ class Variant {
   VARTYPE Type() const noexcept { return v_.vt; }
 
   // Conversions as an Automation client makes them; each raises Failure when it can't.
-  std::wstring ToText() const;        // VariantChangeType to VT_BSTR
-  std::int32_t ToLong() const;        // VariantChangeType to VT_I4
+  std::wstring ToText() const;  // VariantChangeType to VT_BSTR
+  std::int32_t ToLong() const;  // VariantChangeType to VT_I4
   // An object result: null pointer, VT_EMPTY and VT_NULL are "no object"; any other
   // non-object value is a type mismatch.
   ComPtr<IUnknown> ToObject() const;
