@@ -1,0 +1,130 @@
+#include "sim/cdo/fake_dispatch.h"
+
+#include <new>
+#include <string>
+
+#include "sim/blocking.h"
+#include "sim/cdo/dispatch_exception.h"
+#include "sim/journal_text.h"
+
+namespace quorvel::sim {
+
+namespace {
+
+// What `nointerface` returns where the member has no object of its own.
+const DispatchClass kPlainObject{"object", nullptr, {}};
+
+std::string Verb(WORD flags) {
+  if (flags == DISPATCH_METHOD) return "call";
+  if (flags == DISPATCH_PROPERTYGET) return "get";
+  return "invoke(flags " + std::to_string(flags) + ")";
+}
+
+void PutObject(VARIANT* out, IDispatch* object) {
+  VariantClear(out);
+  out->vt = VT_DISPATCH;
+  out->pdispVal = object;
+}
+
+}  // namespace
+
+IDispatch* FakeDispatch::Make(World& world, const DispatchClass& type, bool withInterface) {
+  return new FakeDispatch(world, type, withInterface);
+}
+
+HRESULT FakeDispatch::QueryInterface(REFIID iid, void** out) {
+  return Answer(iid, out, withInterface_ ? type_.iid : nullptr);
+}
+
+HRESULT FakeDispatch::GetTypeInfoCount(UINT* count) {
+  if (!count) return E_POINTER;
+  *count = 0;
+  return S_OK;
+}
+
+HRESULT FakeDispatch::GetTypeInfo(UINT /*index*/, LCID /*lcid*/, ITypeInfo** info) {
+  if (info) *info = nullptr;
+  return E_NOTIMPL;
+}
+
+// Callers must use the fixed identifiers; a name lookup is journalled so tests see it.
+HRESULT FakeDispatch::GetIDsOfNames(REFIID /*riid*/, LPOLESTR* /*names*/, UINT /*count*/,
+                                    LCID /*lcid*/, DISPID* /*ids*/) {
+  world_.Record("GetIDsOfNames on " + name_);
+  return DISP_E_UNKNOWNNAME;
+}
+
+HRESULT FakeDispatch::Invoke(DISPID id, REFIID /*riid*/, LCID /*lcid*/, WORD flags,
+                             DISPPARAMS* params, VARIANT* result, EXCEPINFO* excep,
+                             UINT* /*argErr*/) {
+  try {
+    const DispatchMember* member = Find(id);
+    if (!member || (flags & member->kind) == 0) {
+      world_.Record(Verb(flags) + " " + name_ + ".#" + std::to_string(id) + ": not a member");
+      return DISP_E_MEMBERNOTFOUND;
+    }
+    if (!params) return E_INVALIDARG;
+    world_.Record(Verb(flags) + " " + name_ + "." + member->name + "(" +
+                  DescribeArguments(*params) + ")");
+
+    const Outcome outcome = world_.Next(member->key);
+    WaitAsScheduled(outcome);
+    if (outcome.kind == Outcome::Kind::Error) return RaiseDispatchException(outcome, excep);
+    VARIANT discarded;
+    VariantInit(&discarded);
+    const HRESULT hr = ProduceResult(world_, outcome, member->result, result ? result : &discarded);
+    VariantClear(&discarded);
+    return hr;
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  }
+}
+
+const DispatchMember* FakeDispatch::Find(DISPID id) const {
+  for (const DispatchMember& member : type_.members) {
+    if (member.id == id) return &member;
+  }
+  return nullptr;
+}
+
+HRESULT ProduceResult(World& world, const Outcome& outcome, const DispatchClass* result,
+                      VARIANT* out) {
+  switch (outcome.kind) {
+    case Outcome::Kind::Ok:
+      if (result) PutObject(out, FakeDispatch::Make(world, *result, true));
+      return S_OK;
+    case Outcome::Kind::Nothing:
+      if (result) PutObject(out, nullptr);
+      return S_OK;
+    case Outcome::Kind::NoInterface:
+      PutObject(out, FakeDispatch::Make(world, result ? *result : kPlainObject, false));
+      return S_OK;
+    case Outcome::Kind::Value:
+      return outcome.value.Put(out) ? S_OK : E_OUTOFMEMORY;
+    case Outcome::Kind::Error:
+      return outcome.error;
+  }
+  return E_UNEXPECTED;
+}
+
+HRESULT CreateFakeDispatch(World& world, const Outcome& outcome, const DispatchClass& type,
+                           REFIID iid, void** out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  try {
+    VARIANT made;
+    VariantInit(&made);
+    HRESULT hr = ProduceResult(world, outcome, &type, &made);
+    if (SUCCEEDED(hr) && made.vt == VT_DISPATCH && made.pdispVal) {
+      hr = made.pdispVal->QueryInterface(iid, out);
+    } else if (SUCCEEDED(hr) && made.vt != VT_DISPATCH) {
+      hr = E_NOINTERFACE;  // a value where an object was due
+    }
+    VariantClear(&made);
+    return hr;
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  }
+}
+
+}  // namespace quorvel::sim

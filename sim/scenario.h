@@ -1,0 +1,75 @@
+// What every call into the simulated MAPI world does, set by a small text file.
+//
+// One line per member, `key = outcome`, where the key names the call (`cdo.logon`) and may
+// pick out one call by its number, counted from 1 over the world's life (`cdo.logoff[2]`):
+//
+//   # comment lines start with '#'
+//   cdo.logon = error 0x80040111 "MAPI_E_LOGON_FAILED"
+//   cdo.logon = error deferred 0x80040111 "MAPI_E_LOGON_FAILED"   (filled in on request)
+//   cdo.name = value jdoe              (a bare integer is a 32-bit integer, anything else text)
+//   cdo.recipients.count = value i2 3  (typed: i2, i4, bool true|false, text; or empty, null)
+//   cdo.inbox = nothing                (no object, no error)
+//   cdo.inbox = nointerface            (an object that offers only IUnknown and IDispatch)
+//   cdo.addressbook = block 90000 then ok   (pump window messages for 90 s, then answer)
+//
+// `ok` is success: a member that returns an object returns its fake object, any other
+// returns no value. The healthy scenario defines every key; a scenario text only overrides.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "platform/com_types.h"
+
+namespace quorvel::sim {
+
+// A value a member returns, as the scenario gives it.
+struct ScenarioValue {
+  VARTYPE type = VT_EMPTY;  // VT_EMPTY, VT_NULL, VT_I2, VT_I4, VT_BOOL or VT_BSTR
+  std::int32_t number = 0;
+  std::wstring text;
+
+  // Fills an initialised VARIANT; false when out of memory.
+  bool Put(VARIANT* out) const;
+};
+
+struct Outcome {
+  enum class Kind { Ok, Value, Nothing, NoInterface, Error };
+
+  std::uint32_t blockMs = 0;  // pump window messages this long before answering
+  Kind kind = Kind::Ok;
+  ScenarioValue value;       // Kind::Value
+  HRESULT error = S_OK;      // Kind::Error
+  std::wstring description;  // Kind::Error
+  bool deferred = false;     // Kind::Error: through the deferred fill-in
+};
+
+class ScenarioError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class Scenario {
+ public:
+  // Every call succeeds, with the values of a typical healthy mailbox.
+  static Scenario Healthy();
+  // The healthy scenario with `text` applied.
+  static Scenario FromText(std::string_view text);
+
+  // Applies a scenario text over this one. Raises ScenarioError naming the line for a
+  // malformed line or a key this world does not have; nothing is applied then.
+  void Apply(std::string_view text);
+
+  // The outcome of the call-th call (from 1) of key.
+  const Outcome& For(const std::string& key, int call) const;
+
+ private:
+  std::map<std::string, Outcome> everyCall_;
+  std::map<std::pair<std::string, int>, Outcome> oneCall_;
+};
+
+}  // namespace quorvel::sim

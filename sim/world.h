@@ -1,0 +1,50 @@
+// One simulated MAPI world: the scenario its fakes follow, the number of its fake objects
+// alive, and the journal of every call made on them.
+//
+//   sim::World world(sim::Scenario::FromText("cdo.logon = error 0x80040111 \"failed\""));
+//   ... create objects through sim::CreateCdoSession(world, iid, &object) ...
+//   EXPECT_EQ(world.Live(), 0);
+//   world.Journal()   // "new cdo.session (live 1)", "call cdo.session.Logon(...)", ...
+//
+// The journal lines are ASCII text (see journal_text.h); a sink, when set, also gets each
+// line as it is recorded (the COM server writes them to a file).
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "sim/scenario.h"
+
+namespace quorvel::sim {
+
+class World {
+ public:
+  using Sink = std::function<void(const std::string& line)>;
+
+  explicit World(Scenario scenario = Scenario::Healthy()) : scenario_(std::move(scenario)) {}
+  World(const World&) = delete;
+  World& operator=(const World&) = delete;
+
+  // The outcome of the next call of key; each key counts its own calls.
+  Outcome Next(const std::string& key);
+
+  void Record(std::string line);
+  void SetSink(Sink sink) { sink_ = std::move(sink); }
+  const std::vector<std::string>& Journal() const { return journal_; }
+
+  // Called by every fake object when it is made and when its last reference goes.
+  void ObjectCreated(const std::string& name);
+  void ObjectDestroyed(const std::string& name);
+  int Live() const { return live_; }
+
+ private:
+  Scenario scenario_;
+  std::map<std::string, int> calls_;
+  std::vector<std::string> journal_;
+  Sink sink_;
+  int live_ = 0;
+};
+
+}  // namespace quorvel::sim
