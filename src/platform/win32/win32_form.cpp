@@ -13,7 +13,8 @@ namespace {
 
 constexpr UINT_PTR kTimer1Id = 1;
 // A fixed dialog frame: caption and close button, no sizing, no minimise or maximise.
-constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// Children are not clipped out, so the form paints the background behind the labels.
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME;
 
 HINSTANCE ProgramInstance() { return GetModuleHandleW(nullptr); }
@@ -35,6 +36,22 @@ void TrimSystemMenu(HWND window) {
   for (const UINT command : {SC_RESTORE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE}) {
     DeleteMenu(menu, command, MF_BYCOMMAND);
   }
+}
+
+bool IsLabel(HWND control) {
+  const int id = GetDlgCtrlID(control);
+  for (const layout::ControlSpec& spec : layout::kControls) {
+    if (spec.id == id) return spec.kind == layout::Kind::Label;
+  }
+  return false;
+}
+
+// A label's rectangle reaches into the top of the box below it, and a static control
+// paints through its parent's clipping: a label that fills its background would cover
+// that box's border. Labels therefore draw their text only, over the form's background.
+HBRUSH TransparentLabelBrush(HDC dc) {
+  SetBkMode(dc, TRANSPARENT);
+  return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 
 controls::ControlId ControlIdOf(Box box) {
@@ -86,9 +103,9 @@ bool Win32Form::Open() {
 bool Win32Form::CreateControls() {
   for (const layout::ControlSpec& spec : layout::kControls) {
     const HWND control = CreateWindowExW(
-        spec.exStyle, spec.windowClass, spec.text, WS_CHILD | WS_VISIBLE | spec.style, 0, 0, 0, 0,
-        window_.get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), ProgramInstance(),
-        nullptr);
+        layout::ExStyle(spec.kind), layout::WindowClass(spec.kind), spec.text,
+        WS_CHILD | WS_VISIBLE | layout::Style(spec.kind), 0, 0, 0, 0, window_.get(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), ProgramInstance(), nullptr);
     if (!control) return false;
   }
   // The trace box holds as much as the system allows, far more than the default 32K.
@@ -100,9 +117,9 @@ void Win32Form::ApplyLayout(UINT dpi) {
   UniqueGdiObject font = dpi::MessageFont(dpi);
   for (const layout::ControlSpec& spec : layout::kControls) {
     const HWND control = GetDlgItem(window_.get(), spec.id);
-    SetWindowPos(control, nullptr, layout::ToPixels(spec.left, dpi),
-                 layout::ToPixels(spec.top, dpi), layout::ToPixels(spec.width, dpi),
-                 layout::ToPixels(spec.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT rect = layout::PixelRect(spec, dpi);
+    SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
     if (font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   }
   // The controls now use the new font, so the old one can go.
@@ -145,6 +162,9 @@ LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_COMMAND:
       OnCommand(wParam);
       return 0;
+    case WM_CTLCOLORSTATIC:
+      if (!IsLabel(reinterpret_cast<HWND>(lParam))) break;
+      return reinterpret_cast<LRESULT>(TransparentLabelBrush(reinterpret_cast<HDC>(wParam)));
     case WM_TIMER:
       if (wParam == kTimer1Id && events_) events_->Timer1_Timer();
       return 0;
