@@ -1,0 +1,74 @@
+#include "sim/win32/registration.h"
+
+#include "platform/win32/unique_handle.h"
+#include "sim/win32/server_classes.h"
+
+namespace quorvel::sim {
+
+namespace {
+
+struct RegistryKeyTraits {
+  using Handle = HKEY;
+  static Handle Invalid() noexcept { return nullptr; }
+  static bool Close(Handle h) noexcept { return RegCloseKey(h) == ERROR_SUCCESS; }
+};
+using UniqueRegistryKey = platform::UniqueAny<RegistryKeyTraits>;
+
+std::wstring GuidText(REFGUID guid) {
+  wchar_t text[40] = {};
+  StringFromGUID2(guid, text, 40);
+  return text;
+}
+
+// Sets one string value (the key's default value when name is empty), creating the key.
+LONG SetText(const std::wstring& keyPath, const wchar_t* name, const std::wstring& value) {
+  HKEY raw = nullptr;
+  const LONG created = RegCreateKeyExW(HKEY_CLASSES_ROOT, keyPath.c_str(), 0, nullptr, 0,
+                                       KEY_SET_VALUE, nullptr, &raw, nullptr);
+  if (created != ERROR_SUCCESS) return created;
+  const UniqueRegistryKey key(raw);
+  return RegSetValueExW(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+LONG Register(const ServerClass& type, const std::wstring& serverPath) {
+  const std::wstring clsid = GuidText(type.clsid);
+  const std::wstring classKey = L"CLSID\\" + clsid;
+  const std::wstring progId = type.progId;
+  for (const LONG result :
+       {SetText(progId, L"", type.description), SetText(progId + L"\\CLSID", L"", clsid),
+        SetText(classKey, L"", type.description), SetText(classKey + L"\\ProgID", L"", progId),
+        SetText(classKey + L"\\InprocServer32", L"", serverPath),
+        SetText(classKey + L"\\InprocServer32", L"ThreadingModel", L"Apartment")}) {
+    if (result != ERROR_SUCCESS) return result;
+  }
+  return ERROR_SUCCESS;
+}
+
+LONG DeleteTree(const std::wstring& keyPath) {
+  const LONG result = RegDeleteTreeW(HKEY_CLASSES_ROOT, keyPath.c_str());
+  return result == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : result;
+}
+
+}  // namespace
+
+HRESULT RegisterServerClasses(const std::wstring& serverPath) {
+  for (const ServerClass& type : ServerClasses()) {
+    const LONG result = Register(type, serverPath);
+    if (result != ERROR_SUCCESS) return HRESULT_FROM_WIN32(result);
+  }
+  return S_OK;
+}
+
+HRESULT UnregisterServerClasses() {
+  HRESULT outcome = S_OK;
+  for (const ServerClass& type : ServerClasses()) {
+    for (const LONG result :
+         {DeleteTree(L"CLSID\\" + GuidText(type.clsid)), DeleteTree(type.progId)}) {
+      if (result != ERROR_SUCCESS) outcome = HRESULT_FROM_WIN32(result);
+    }
+  }
+  return outcome;
+}
+
+}  // namespace quorvel::sim
