@@ -24,7 +24,7 @@ set(QUORVEL_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 # resources, and a second one must not be. An empty object of the same name, found first
 # through -B, stands in for it.
 set(QUORVEL_NO_MANIFEST_DIR ${CMAKE_BINARY_DIR}/no-default-manifest)
-file(WRITE ${QUORVEL_NO_MANIFEST_DIR}/empty.c "")
+file(CONFIGURE OUTPUT ${QUORVEL_NO_MANIFEST_DIR}/empty.c CONTENT "")
 add_custom_command(
   OUTPUT ${QUORVEL_NO_MANIFEST_DIR}/default-manifest.o
   COMMAND ${CMAKE_C_COMPILER} -c ${QUORVEL_NO_MANIFEST_DIR}/empty.c
