@@ -196,12 +196,11 @@ void Scenario::Apply(std::string_view text) {
   }
 }
 
-const Outcome& Scenario::For(const std::string& key, int call) const {
+const Outcome* Scenario::For(const std::string& key, int call) const {
   const auto one = oneCall_.find({key, call});
-  if (one != oneCall_.end()) return one->second;
+  if (one != oneCall_.end()) return &one->second;
   const auto every = everyCall_.find(key);
-  if (every == everyCall_.end()) throw ScenarioError("no outcome for '" + key + "'");
-  return every->second;
+  return every == everyCall_.end() ? nullptr : &every->second;
 }
 
 }  // namespace quorvel::sim

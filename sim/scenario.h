@@ -64,8 +64,8 @@ class Scenario {
   // malformed line or a key this world does not have; nothing is applied then.
   void Apply(std::string_view text);
 
-  // The outcome of the call-th call (from 1) of key.
-  const Outcome& For(const std::string& key, int call) const;
+  // The outcome of the call-th call (from 1) of key; null for a key this world lacks.
+  const Outcome* For(const std::string& key, int call) const;
 
  private:
   std::map<std::string, Outcome> everyCall_;

@@ -2,7 +2,16 @@
 
 namespace quorvel::sim {
 
-Outcome World::Next(const std::string& key) { return scenario_.For(key, ++calls_[key]); }
+Outcome World::Next(const std::string& key) {
+  if (const Outcome* outcome = scenario_.For(key, ++calls_[key])) return *outcome;
+  // A fake asking for a key the healthy scenario does not define: fail the call, visibly.
+  Record("no outcome for " + key);
+  Outcome failure;
+  failure.kind = Outcome::Kind::Error;
+  failure.error = E_UNEXPECTED;
+  failure.description = L"The simulated world has no outcome for this call";
+  return failure;
+}
 
 void World::Record(std::string line) {
   if (sink_) sink_(line);

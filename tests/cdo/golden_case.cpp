@@ -81,6 +81,7 @@ std::vector<GoldenCase> LoadGoldenCases(const std::filesystem::path& folder) {
   }
   std::sort(files.begin(), files.end());
   std::vector<GoldenCase> cases;
+  cases.reserve(files.size());
   for (const auto& file : files) cases.push_back(Load(file));
   return cases;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "sim/scenario.h"
+#include "sim/world.h"
 
 namespace quorvel::sim {
 namespace {
@@ -26,7 +27,7 @@ class OutcomeLineTest : public ::testing::TestWithParam<OutcomeCase> {};
 
 TEST_P(OutcomeLineTest, ParsesIntoTheOutcome) {
   const OutcomeCase& c = GetParam();
-  const Outcome o = Scenario::FromText(c.line).For("cdo.name", 1);
+  const Outcome o = *Scenario::FromText(c.line).For("cdo.name", 1);
   EXPECT_EQ(o.kind, c.kind);
   EXPECT_EQ(o.blockMs, c.blockMs);
   EXPECT_EQ(o.value.type, c.valueType);
@@ -103,31 +104,47 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ScenarioTest, HealthyWorldHasTheExampleValues) {
   const Scenario healthy = Scenario::Healthy();
-  EXPECT_EQ(healthy.For("cdo.name", 1).value.text, L"jdoe");
-  EXPECT_EQ(healthy.For("cdo.recipients.count", 1).value.number, 1);
+  EXPECT_EQ(healthy.For("cdo.name", 1)->value.text, L"jdoe");
+  EXPECT_EQ(healthy.For("cdo.recipients.count", 1)->value.number, 1);
   for (const char* key :
        {"cdo.create", "cdo.logon", "cdo.inbox", "cdo.addressbook", "cdo.logoff"}) {
-    EXPECT_EQ(healthy.For(key, 1).kind, Kind::Ok) << key;
+    EXPECT_EQ(healthy.For(key, 1)->kind, Kind::Ok) << key;
   }
 }
 
 TEST(ScenarioTest, NumberedCallOverridesOnlyThatCall) {
   const Scenario s = Scenario::FromText("cdo.logoff[2] = error 0x80004005\ncdo.logoff = nothing");
-  EXPECT_EQ(s.For("cdo.logoff", 1).kind, Kind::Nothing);
-  EXPECT_EQ(s.For("cdo.logoff", 2).kind, Kind::Error);
-  EXPECT_EQ(s.For("cdo.logoff", 3).kind, Kind::Nothing);
+  EXPECT_EQ(s.For("cdo.logoff", 1)->kind, Kind::Nothing);
+  EXPECT_EQ(s.For("cdo.logoff", 2)->kind, Kind::Error);
+  EXPECT_EQ(s.For("cdo.logoff", 3)->kind, Kind::Nothing);
 }
 
 TEST(ScenarioTest, LaterLinesWinAndCommentsBlankLinesAndCrLfAreSkipped) {
   const Scenario s = Scenario::FromText(
       "# first\r\n\r\ncdo.name = value one\r\n   # indented comment\r\ncdo.name = value two\r\n");
-  EXPECT_EQ(s.For("cdo.name", 1).value.text, L"two");
+  EXPECT_EQ(s.For("cdo.name", 1)->value.text, L"two");
 }
 
 TEST(ScenarioTest, RefusedTextChangesNothing) {
   Scenario s = Scenario::Healthy();
   EXPECT_THROW(s.Apply("cdo.name = value changed\ncdo.nosuch = ok"), ScenarioError);
-  EXPECT_EQ(s.For("cdo.name", 1).value.text, L"jdoe");
+  EXPECT_EQ(s.For("cdo.name", 1)->value.text, L"jdoe");
+}
+
+TEST(WorldTest, CountsEachKeysCallsOnItsOwn) {
+  World world(Scenario::FromText("cdo.logoff[2] = nothing\ncdo.logon[1] = nothing"));
+  EXPECT_EQ(world.Next("cdo.logoff").kind, Kind::Ok);
+  EXPECT_EQ(world.Next("cdo.logon").kind, Kind::Nothing);
+  EXPECT_EQ(world.Next("cdo.logoff").kind, Kind::Nothing);
+}
+
+TEST(WorldTest, KeyWithoutOutcomeFailsTheCallVisibly) {
+  World world;
+  EXPECT_EQ(Scenario::Healthy().For("cdo.nosuch", 1), nullptr);
+  const Outcome outcome = world.Next("cdo.nosuch");
+  EXPECT_EQ(outcome.kind, Kind::Error);
+  EXPECT_EQ(outcome.error, E_UNEXPECTED);
+  EXPECT_EQ(world.Journal(), std::vector<std::string>{"no outcome for cdo.nosuch"});
 }
 
 }  // namespace
