@@ -1,5 +1,6 @@
 #include "sim/journal_text.h"
 
+#include <cstdint>
 #include <cstdio>
 
 namespace quorvel::sim {

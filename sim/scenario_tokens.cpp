@@ -1,5 +1,6 @@
 #include "sim/scenario_tokens.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "sim/scenario.h"

@@ -64,7 +64,7 @@ void Form1::TestCDO() {
       [&] { LogTrace(L"Logging on to MAPI session using " + DisplayForm(profileInfo), false); });
   trap.Run([&] { window_.Timer1().SetEnabled(true); });
   trap.Run([&] { Logon(objCDO.get(), profileInfo); });
-  // Disarmed before the flag is set: a tick in between still finds the flag as it was.
+  // Switched off first, then the flag is set; the dialog does it the other way round.
   trap.Run([&] { window_.Timer1().SetEnabled(false); });
   callReturned_ = true;
 
