@@ -8,3 +8,9 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/sim/CMakeLists.txt)
   add_subdirectory(sim)
 endif()
 add_subdirectory(tests)
+
+# Benchmarks, when Google Benchmark is installed.
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+  add_subdirectory(bench)
+endif()

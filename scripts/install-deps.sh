@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Quorvel need, and only
+# those that are missing. Safe to run again and again; as root, or through sudo.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+
+packages=(
+  # host build, unit tests and benchmarks
+  cmake g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # Windows cross-build: 64-bit, and 32-bit for the second package
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+  # running the Windows build headless; fonts-wine draws the window frame's glyphs
+  wine wine64 fonts-wine xvfb xauth xdotool imagemagick x11-utils
+  # checks and packaging
+  valgrind clang-format clang-tidy zip
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$' ||
+    missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+say "installing: ${missing[*]}"
+as_root=(env DEBIAN_FRONTEND=noninteractive)
+if [[ $(id -u) -ne 0 ]]; then
+  command -v sudo >/dev/null || die "run as root to install: ${missing[*]}"
+  as_root=(sudo "${as_root[@]}")
+fi
+"${as_root[@]}" apt-get update -q </dev/null
+"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
