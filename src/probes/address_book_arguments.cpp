@@ -1,4 +1,4 @@
-#include "probes/cdo/address_book_arguments.h"
+#include "probes/address_book_arguments.h"
 
 namespace quorvel {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "console/form1.h"
-#include "probes/cdo/address_book_arguments.h"
+#include "probes/address_book_arguments.h"
 #include "probes/cdo/cdo_members.h"
 #include "runtime/com_object.h"
 #include "runtime/dispatch.h"

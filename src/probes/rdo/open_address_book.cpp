@@ -2,7 +2,7 @@
 #include <string>
 
 #include "console/form1.h"
-#include "probes/cdo/address_book_arguments.h"
+#include "probes/address_book_arguments.h"
 #include "probes/rdo/rdo_calls.h"
 #include "probes/rdo/rdo_contract.h"
 #include "runtime/error_trap.h"
