@@ -1,7 +1,7 @@
 # Configuring, building and testing one CMake preset (CMakePresets.json).
 
 build_preset() {
-  cmake --preset "$1" && cmake --build --preset "$1" -j "$(nproc)"
+  (cd "$QUORVEL_ROOT" && cmake --preset "$1" && cmake --build --preset "$1" -j "$(nproc)")
 }
 
 # The build folder of a preset, as CMakePresets.json names it.
