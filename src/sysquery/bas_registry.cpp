@@ -77,7 +77,7 @@ std::int32_t QueryBinary(HKEY key, const std::string& name, DWORD size, RegValue
 
 }  // namespace
 
-std::int32_t QueryRegValue(HKEY key, std::wstring valueName, RegValue& value) {
+std::int32_t QueryRegValue(HKEY key, const std::wstring& valueName, RegValue& value) {
   std::int32_t status = 0;
   try {
     const std::string name = platform::ToAnsi(valueName);

@@ -23,6 +23,6 @@ RegValue GetRegValue(HKEY root, const std::wstring& keyPath, const std::wstring&
 // Reads valueName of an open key by its type: REG_SZ and REG_EXPAND_SZ as text (not
 // expanded), REG_DWORD as an integer, REG_BINARY as hex bytes "01 AB 0F". Returns the
 // registry status, or kUnhandledType; `value` is written only as the status says.
-std::int32_t QueryRegValue(HKEY key, std::wstring valueName, RegValue& value);
+std::int32_t QueryRegValue(HKEY key, const std::wstring& valueName, RegValue& value);
 
 }  // namespace quorvel::basRegistry

@@ -21,7 +21,9 @@ constexpr std::array<char16_t, 32> kCp1252High = {
 char To1252(wchar_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
   for (std::size_t i = 0; i < kCp1252High.size(); ++i) {
-    if (kCp1252High[i] != 0 && kCp1252High[i] == c) return static_cast<char>(0x80 + i);
+    if (kCp1252High[i] != 0 && static_cast<wchar_t>(kCp1252High[i]) == c) {
+      return static_cast<char>(0x80 + i);
+    }
   }
   return '?';
 }

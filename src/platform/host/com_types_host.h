@@ -46,10 +46,10 @@ using LPOLESTR = OLECHAR*;
 using BSTR = OLECHAR*;
 using SIZE_T = std::size_t;
 
-struct HKEY__;
+struct HKEY__;  // NOLINT(bugprone-reserved-identifier): the platform's own name
 using HKEY = HKEY__*;
 using PHKEY = HKEY*;
-struct HWND__;
+struct HWND__;  // NOLINT(bugprone-reserved-identifier): the platform's own name
 using HWND = HWND__*;
 
 enum SID_NAME_USE : int { SidTypeUser = 1 };
