@@ -3,27 +3,19 @@
 // simulated world received, with its arguments and the objects' lifetimes.
 #include <filesystem>
 
-#include "cdo/cdo_fixture.h"
-#include "cdo/golden_case.h"
+#include "probe_support/golden_case.h"
+#include "probe_support/probe_fixture.h"
 
 namespace quorvel::testing {
 namespace {
 
 const std::filesystem::path kCaseFolder = std::filesystem::path(__FILE__).parent_path() / "cases";
 
-class CdoGoldenTest : public CdoTest, public ::testing::WithParamInterface<GoldenCase> {};
+class CdoGoldenTest : public ProbeTest, public ::testing::WithParamInterface<GoldenCase> {};
 
 TEST_P(CdoGoldenTest, TraceAndCallsMatch) {
-  const GoldenCase& c = GetParam();
-  UseScenario(c.scenario);
-  Fill(c.server, c.alias);
-  PrepareWatchdog();
-
-  probe_.TestCDO();
-
-  EXPECT_EQ(FormJournal(), c.form) << LineDiff(c.form, FormJournal());
-  EXPECT_EQ(Calls(), c.calls) << LineDiff(c.calls, Calls());
-  EXPECT_FALSE(window_.Timer1().Enabled());
+  ASSERT_TRUE(GetParam().calls) << "every CDO case lists its calls";
+  RunGoldenCase(GetParam(), &Form1::TestCDO);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CdoGoldenTest, ::testing::ValuesIn(LoadGoldenCases(kCaseFolder)),

@@ -1,6 +1,6 @@
 // What the CDO probe makes of each form a result can take: the session's name, the Inbox
 // and the dialog's collection as values, objects, no object or errors.
-#include "cdo/cdo_fixture.h"
+#include "probe_support/probe_fixture.h"
 
 namespace quorvel::testing {
 namespace {
@@ -14,7 +14,7 @@ struct ResultCase {
 
 void PrintTo(const ResultCase& c, std::ostream* os) { *os << c.scenario; }
 
-class CdoResultTest : public CdoTest, public ::testing::WithParamInterface<ResultCase> {};
+class CdoResultTest : public ProbeTest, public ::testing::WithParamInterface<ResultCase> {};
 
 TEST_P(CdoResultTest, TraceShowsTheResult) {
   UseScenario(GetParam().scenario);

@@ -1,12 +1,12 @@
 // The CDO probe across runs and without the library: what it leaves of the watchdog and
 // the call-returned flag.
-#include "cdo/cdo_fixture.h"
 #include "platform/host/host_control.h"
+#include "probe_support/probe_fixture.h"
 
 namespace quorvel::testing {
 namespace {
 
-using CdoRunTest = CdoTest;
+using CdoRunTest = ProbeTest;
 
 TEST_F(CdoRunTest, UnregisteredLibraryGivesOneLineAndLeavesWatchdogAndFlagAlone) {
   host::ClearClasses();

@@ -2,14 +2,14 @@
 // blocking call pumps messages, so Timer1 ticks inside it.
 #include <algorithm>
 
-#include "cdo/cdo_fixture.h"
 #include "platform/ansi_text.h"
+#include "probe_support/probe_fixture.h"
 #include "runtime/error_trap.h"
 
 namespace quorvel::testing {
 namespace {
 
-using CdoWatchdogTest = CdoTest;
+using CdoWatchdogTest = ProbeTest;
 
 const std::string kDelimiter = "====================";
 const std::string kStampA = platform::ToAnsi(kStamp) + ":";

@@ -1,4 +1,4 @@
-#include "cdo/golden_case.h"
+#include "probe_support/golden_case.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +37,8 @@ void ReadInput(const std::string& line, GoldenCase& c) {
     c.server = value;
   } else if (name == "alias") {
     c.alias = value;
+  } else if (name == "version") {
+    c.version = value;
   } else {
     ADD_FAILURE() << c.name << ": unknown input " << line;
   }
@@ -51,6 +53,7 @@ GoldenCase Load(const std::filesystem::path& file) {
   for (const std::string& line : ReadLines(file)) {
     if (line.rfind("--- ", 0) == 0) {
       section = line.substr(4);
+      if (section == "calls") c.calls.emplace();
       continue;
     }
     if (section.empty()) continue;  // the description
@@ -61,13 +64,13 @@ GoldenCase Load(const std::filesystem::path& file) {
     } else if (section == "form") {
       c.form.push_back(line);
     } else if (section == "calls") {
-      c.calls.push_back(line);
+      c.calls->push_back(line);
     } else {
       ADD_FAILURE() << c.name << ": unknown section " << section;
     }
   }
   DropTrailingBlanks(c.form);
-  DropTrailingBlanks(c.calls);
+  if (c.calls) DropTrailingBlanks(*c.calls);
   for (const std::string& line : scenario) c.scenario += line + "\n";
   return c;
 }

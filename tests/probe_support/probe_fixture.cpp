@@ -1,10 +1,33 @@
-#include "cdo/cdo_fixture.h"
+#include "probe_support/probe_fixture.h"
 
 #include "platform/host/host_control.h"
 #include "probes/cdo/cdo_members.h"
+#include "probes/rdo/rdo_contract.h"
 #include "sim/cdo/cdo_session.h"
+#include "sim/rdo/rdo_session.h"
+#include "standins/registry_standin.h"
+#include "standins/version_standin.h"
 
 namespace quorvel::testing {
+
+namespace {
+
+constexpr char kRdoServerKey[] = "CLSID\\{FD5A1D69-8132-4B96-ACCF-65C1C3547D21}\\InprocServer32";
+constexpr char kRdoLibrary[] = "C:\\Program Files\\Sarnith\\rdo.dll";
+
+// "1.2.3.4" as the fixed file information's two halves.
+standins::VersionResource ResourceOf(const std::wstring& version) {
+  std::uint32_t parts[4] = {};
+  std::size_t start = 0;
+  for (std::uint32_t& part : parts) {
+    const std::size_t dot = version.find(L'.', start);
+    part = static_cast<std::uint32_t>(std::stoul(version.substr(start, dot - start)));
+    start = dot == std::wstring::npos ? version.size() : dot + 1;
+  }
+  return {(parts[0] << 16) | parts[1], (parts[2] << 16) | parts[3]};
+}
+
+}  // namespace
 
 std::string Narrow(std::wstring_view text) {
   std::string narrow;
@@ -12,34 +35,57 @@ std::string Narrow(std::wstring_view text) {
   return narrow;
 }
 
-CdoTest::CdoTest() {
+ProbeTest::ProbeTest() {
   watched_.Watch(probe_);
   window_.Attach(probe_);
   UseScenario("");
 }
 
-void CdoTest::TearDown() { EXPECT_EQ(world_->Live(), 0) << "simulated objects left alive"; }
+void ProbeTest::TearDown() { EXPECT_EQ(world_->Live(), 0) << "simulated objects left alive"; }
 
-void CdoTest::UseScenario(std::string_view text) {
+void ProbeTest::UseScenario(std::string_view text) {
   world_ = std::make_unique<sim::World>(sim::Scenario::FromText(text));
   host::RegisterClass(cdo::kSessionProgId, [world = world_.get()](REFIID iid, void** object) {
     return sim::CreateCdoSession(*world, iid, object);
   });
+  host::RegisterClass(rdo::kSessionProgId, [world = world_.get()](REFIID iid, void** object) {
+    return sim::CreateRdoSession(*world, iid, object);
+  });
 }
 
-void CdoTest::PrepareWatchdog(std::int32_t interval) {
+void ProbeTest::RegisterRdoVersion(const std::wstring& version) {
+  standins::InstallRegistry({{kRdoServerKey, {{"", standins::Sz(kRdoLibrary)}}}});
+  standins::InstallVersions({{kRdoLibrary, ResourceOf(version)}});
+}
+
+void ProbeTest::PrepareWatchdog(std::int32_t interval) {
   watched_.Timer1().SetInterval(interval);
   watched_.Timer1().SetEnabled(false);
   watched_.ClearJournal();
 }
 
-std::vector<std::string> CdoTest::FormJournal() const {
+void ProbeTest::RunGoldenCase(const GoldenCase& c, void (Form1::*probe)()) {
+  UseScenario(c.scenario);
+  if (!c.version.empty()) RegisterRdoVersion(c.version);
+  Fill(c.server, c.alias);
+  PrepareWatchdog();
+
+  (probe_.*probe)();
+
+  EXPECT_EQ(FormJournal(), c.form) << LineDiff(c.form, FormJournal());
+  if (c.calls) {
+    EXPECT_EQ(Calls(), *c.calls) << LineDiff(*c.calls, Calls());
+  }
+  EXPECT_FALSE(window_.Timer1().Enabled());
+}
+
+std::vector<std::string> ProbeTest::FormJournal() const {
   std::vector<std::string> lines;
   for (const std::wstring& entry : watched_.Journal()) lines.push_back(Narrow(entry));
   return lines;
 }
 
-std::vector<std::string> CdoTest::TraceLines() const {
+std::vector<std::string> ProbeTest::TraceLines() const {
   std::vector<std::string> lines;
   for (const std::wstring& line : BoxLines()) lines.push_back(Narrow(line));
   return lines;

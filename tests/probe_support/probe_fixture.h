@@ -1,5 +1,6 @@
-// A console form whose "MAPI.Session" is the simulated CDO world, seen through a
-// WatchedWindow. Every test ends with no simulated object left alive.
+// A console form whose "MAPI.Session" and "Sarnith.RDOSession" both come from one simulated
+// MAPI world, seen through a WatchedWindow. Every test ends with no simulated object left
+// alive.
 #pragma once
 
 #include <memory>
@@ -7,21 +8,29 @@
 #include <string_view>
 #include <vector>
 
-#include "cdo/watched_window.h"
 #include "console_fixture.h"
+#include "probe_support/golden_case.h"
+#include "probe_support/watched_window.h"
 #include "sim/world.h"
 
 namespace quorvel::testing {
 
-class CdoTest : public ConsoleTest {
+class ProbeTest : public ConsoleTest {
  protected:
-  CdoTest();
+  ProbeTest();
   void TearDown() override;
 
-  // A fresh world on the healthy scenario with `text` applied, registered as MAPI.Session.
+  // A fresh world on the healthy scenario with `text` applied, serving both ProgIDs.
   void UseScenario(std::string_view text);
+  // The RDO library registered with this file version, as the version lookup finds it.
+  static void RegisterRdoVersion(const std::wstring& version);
   // As a probe run leaves the watchdog before the probes: given its interval, switched off.
   void PrepareWatchdog(std::int32_t interval = 300000);
+
+  // Runs one probe on the case's inputs, scenario and library version, with the watchdog
+  // as a run leaves it, and compares the form's journal and, when the case lists them, the
+  // calls; the probe leaves Timer1 off.
+  void RunGoldenCase(const GoldenCase& c, void (Form1::*probe)());
 
   // The watched form's journal and the trace box, narrowed to ASCII for comparison.
   std::vector<std::string> FormJournal() const;

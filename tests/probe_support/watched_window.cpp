@@ -1,4 +1,4 @@
-#include "cdo/watched_window.h"
+#include "probe_support/watched_window.h"
 
 namespace quorvel::testing {
 
