@@ -55,6 +55,8 @@ set_property(TARGET quorvel APPEND PROPERTY LINK_DEPENDS
 set_source_files_properties(${QUORVEL_WIN32_DIR}/quorvel.rc PROPERTIES OBJECT_DEPENDS
   ${QUORVEL_WIN32_DIR}/quorvel.manifest)
 
+include(cmake/dist.cmake)
+
 enable_testing()
 if(EXISTS ${CMAKE_SOURCE_DIR}/sim/CMakeLists.txt)
   add_subdirectory(sim)

@@ -8,7 +8,8 @@ packages=(
   # host build, unit tests and benchmarks
   cmake g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
   # Windows cross-build: 64-bit, and 32-bit for the second package
-  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   # running the Windows build headless; fonts-wine draws the window frame's glyphs
   wine wine64 fonts-wine xvfb xauth xdotool imagemagick x11-utils
   # checks and packaging

@@ -1,10 +1,31 @@
-# Configuring, building and testing one CMake preset (CMakePresets.json).
+# Configuring and building one CMake preset (CMakePresets.json).
+#
+# The build folders are build/<preset>, or <preset> under QUORVEL_BUILD_ROOT when that is
+# set, so that several people building in one work tree keep apart.
 
+# build_preset PRESET [TARGET...]: configure and build the preset, all of it or the targets.
 build_preset() {
-  (cd "$QUORVEL_ROOT" && cmake --preset "$1" && cmake --build --preset "$1" -j "$(nproc)")
+  local preset=$1 dir
+  shift
+  dir=$(preset_dir "$preset")
+  (cd "$QUORVEL_ROOT" && cmake --preset "$preset" -B "$dir" &&
+    cmake --build "$dir" -j "$(nproc)" ${1:+--target} "$@")
 }
 
-# The build folder of a preset, as CMakePresets.json names it.
+# The build folder of a preset.
 preset_dir() {
-  printf '%s/build/%s\n' "$QUORVEL_ROOT" "$1"
+  printf '%s/%s\n' "${QUORVEL_BUILD_ROOT:-$QUORVEL_ROOT/build}" "$1"
+}
+
+# package_of PRESET: the zip that the dist target of the windows or windows-x86 preset
+# makes, named for the project's version and the bitness.
+package_of() {
+  local dir version
+  dir=$(preset_dir "$1")
+  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")
+  case $1 in
+    windows) printf '%s/quorvel-%s-win64.zip\n' "$dir" "$version" ;;
+    windows-x86) printf '%s/quorvel-%s-win32.zip\n' "$dir" "$version" ;;
+    *) die "no package in preset $1" ;;
+  esac
 }

@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# Checks Windows packages that the builds' `dist` target made, without running them (the
+# 32-bit one cannot run here): the zip holds the program and its read-me, the read-me has
+# CR LF line ends, and the packed quorvel.exe is of the package's bitness, imports only
+# DLLs that Windows always loads from its own directory, and carries exactly one manifest
+# and one version resource. Prints one line per check and ends with "N passed, N failed".
+#
+#   scripts/check-package.sh build/windows/quorvel-1.0.0-win64.zip ...
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+
+# The Known DLLs: an import of one of these is always satisfied from the system directory,
+# never from a DLL planted beside the program.
+readonly SYSTEM_DLLS=(advapi32 combase comdlg32 gdi32 imm32 kernel32 msvcrt ntdll ole32 oleaut32
+  psapi rpcrt4 sechost shell32 shlwapi user32 ws2_32)
+readonly RT_VERSION=0x000010
+readonly RT_MANIFEST=0x000018
+
+passed=0
+failed=0
+
+# check WHAT COMMAND...: one check, counted.
+check() {
+  if "${@:2}"; then
+    say "ok: $1"
+    passed=$((passed + 1))
+  else
+    say "FAILED: $1"
+    failed=$((failed + 1))
+  fi
+}
+
+# The package being checked, unpacked.
+unpacked=$(mktemp -d)
+on_exit "rm -rf '$unpacked'"
+name=
+exe=
+readme=
+
+holds_exactly_its_two_files() {
+  local actual
+  actual=$(cd "$unpacked" && find . -type f | sed 's|^\./||' | sort)
+  [[ $actual == "$name/README.txt"$'\n'"$name/quorvel.exe" ]] || {
+    say "the zip holds: $actual"
+    return 1
+  }
+}
+
+readme_has_crlf_line_ends() {
+  [[ -s $readme && $(tail -c 2 "$readme" | od -An -tx1) == " 0d 0a" ]] &&
+    ! grep -q $'[^\r]$\|^$' "$readme"
+}
+
+# is_format FORMAT: objdump's name of the file format, pei-i386 or pei-x86-64.
+is_format() {
+  x86_64-w64-mingw32-objdump -f "$exe" | grep -q "file format $1\$"
+}
+
+imports_system_dlls_only() {
+  local dll others=()
+  while read -r dll; do
+    [[ " ${SYSTEM_DLLS[*]} " == *" ${dll,,} "* ]] || others+=("$dll")
+  done < <(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: \(.*\)\.dll$/\1/ip')
+  [[ ${#others[@]} -eq 0 ]] || {
+    say "imports beyond the system DLLs: ${others[*]}"
+    return 1
+  }
+}
+
+# has_one_resource TYPE: exactly one resource (language leaf) of that type.
+has_one_resource() {
+  local count
+  count=$(x86_64-w64-mingw32-objdump -p "$exe" | awk -v want="$1" '
+    /The .rsrc Resource Directory section/ { inside = 1; next }
+    /Resources start at offset/ { inside = 0 }
+    inside && /^[0-9a-f]+   Entry: / { type = $4; sub(/,$/, "", type) }
+    inside && /Leaf:/ && type == want { leaves++ }
+    END { print leaves + 0 }')
+  [[ $count -eq 1 ]] || {
+    say "$count resources of type $1"
+    return 1
+  }
+}
+
+# check_package ZIP: every check of one package.
+check_package() {
+  local zip=$1 format
+  name=$(basename "$zip" .zip)
+  case $name in
+    quorvel-*-win64) format=pei-x86-64 ;;
+    quorvel-*-win32) format=pei-i386 ;;
+    *) die "not a package's name: $name" ;;
+  esac
+  rm -rf "${unpacked:?}"/*
+  (cd "$unpacked" && cmake -E tar xf "$zip")
+  exe=$unpacked/$name/quorvel.exe
+  readme=$unpacked/$name/README.txt
+  say "checking $zip"
+  check "the zip holds $name/quorvel.exe and $name/README.txt only" holds_exactly_its_two_files
+  check "README.txt ends every line with CR LF" readme_has_crlf_line_ends
+  check "quorvel.exe is $format" is_format "$format"
+  check "quorvel.exe imports system DLLs only" imports_system_dlls_only
+  check "quorvel.exe carries exactly one manifest" has_one_resource "$RT_MANIFEST"
+  check "quorvel.exe carries exactly one version resource" has_one_resource "$RT_VERSION"
+}
+
+[[ $# -ge 1 ]] || die "usage: $0 ZIP..."
+for zip in "$@"; do
+  [[ -f $zip ]] || die "no such package: $zip (build the dist target)"
+  check_package "$(realpath "$zip")"
+done
+printf '%d passed, %d failed\n' "$passed" "$failed"
+[[ $failed -eq 0 ]]
