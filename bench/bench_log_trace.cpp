@@ -4,14 +4,11 @@
 //
 //   build/host/bench/quorvel_bench
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <string>
 
 #include "console/form1.h"
-#include "platform/ansi_text.h"
-#include "platform/host/host_control.h"
+#include "log_folder.h"
 #include "platform/host/host_form.h"
 
 namespace {
@@ -20,27 +17,8 @@ namespace {
 // run gives it rather than growing for the length of the benchmark.
 constexpr int kLinesPerRun = 20;
 
-class LogFolder {
- public:
-  LogFolder()
-      : path_(std::filesystem::temp_directory_path() /
-              ("quorvel-bench-" + std::to_string(::getpid()))) {
-    std::filesystem::create_directories(path_);
-    quorvel::host::SetProgramDirectory(quorvel::platform::FromAnsi(path_.string()));
-  }
-  LogFolder(const LogFolder&) = delete;
-  LogFolder& operator=(const LogFolder&) = delete;
-  ~LogFolder() {
-    quorvel::host::ResetPlatform();
-    std::filesystem::remove_all(path_);
-  }
-
- private:
-  std::filesystem::path path_;
-};
-
 void BM_LogTraceLine(benchmark::State& state) {
-  const LogFolder folder;
+  const quorvel::bench::LogFolder folder;
   quorvel::host::HostForm window;
   quorvel::Form1 form(window);
   const std::wstring message = L"    Retrieved Inbox. Message count = 12";
@@ -57,7 +35,7 @@ void BM_LogTraceLine(benchmark::State& state) {
 BENCHMARK(BM_LogTraceLine);
 
 void BM_LogTraceDelimiter(benchmark::State& state) {
-  const LogFolder folder;
+  const quorvel::bench::LogFolder folder;
   quorvel::host::HostForm window;
   quorvel::Form1 form(window);
   for (auto _ : state) {
@@ -68,5 +46,3 @@ void BM_LogTraceDelimiter(benchmark::State& state) {
 BENCHMARK(BM_LogTraceDelimiter);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -2,8 +2,13 @@
 # Start-to-window time of quorvel.exe under Wine beside minimal_window.exe, a program that
 # only opens one window and is built the same way. Each of N runs (default 10, the two
 # programs taking turns) times from starting the program to its window being shown on the
-# private X server; prints each program's median and the ratio of the two. A measurement,
-# not a test.
+# private X server; prints each program's median and the ratio of the two. Then the size of
+# quorvel.exe, and its peak memory after a whole probe run against the healthy simulated
+# world beside minimal_window.exe's once its window is shown. A measurement, not a test.
+#
+# The peak memory is the peak resident set (VmHWM in /proc) of the Linux process in which
+# Wine runs the program: Wine's own loader and DLLs are part of it, which is why
+# minimal_window.exe's figure stands beside it. It is not Windows' own peak working set.
 #
 #   scripts/bench-start.sh [N]
 set -euo pipefail
@@ -12,6 +17,7 @@ source "$QUORVEL_ROOT/scripts/lib/build.sh"
 source "$QUORVEL_ROOT/scripts/lib/wine.sh"
 source "$QUORVEL_ROOT/scripts/lib/xvfb.sh"
 source "$QUORVEL_ROOT/scripts/lib/quorvel.sh"
+source "$QUORVEL_ROOT/scripts/lib/sim.sh"
 
 runs=${1:-10}
 [[ $runs =~ ^[1-9][0-9]*$ ]] || die "usage: $0 [N]"
@@ -29,6 +35,11 @@ start_to_window() {
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   echo $(((shown - started) / 1000000))
+}
+
+# peak_kb PID: the process's peak resident set, in KiB.
+peak_kb() {
+  awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"
 }
 
 median() {
@@ -63,3 +74,32 @@ minimal_ms=$(printf '%s\n' "${minimal_times[@]}" | median)
 echo "quorvel.exe        start to window, median of $runs: $quorvel_ms ms (${quorvel_times[*]})"
 echo "minimal_window.exe start to window, median of $runs: $minimal_ms ms (${minimal_times[*]})"
 awk -v q="$quorvel_ms" -v m="$minimal_ms" 'BEGIN { printf "ratio quorvel / minimal: %.2f\n", q / m }'
+
+# Size and peak memory.
+QVDRIVE_EXE=$build_dir/tools/qvdrive/qvdrive.exe
+sim_register "$build_dir/sim/quorvel_sim.dll" "$(sim_scenario_file healthy)"
+quorvel_start "$quorvel"
+qvdrive wait-window 60 >/dev/null
+quorvel_shown_kb=$(peak_kb "$QUORVEL_PID")
+qvdrive wait-window 5 set server EXSRV01 set alias jdoe mark-log click test \
+  wait-log-delim 120 >/dev/null
+quorvel_run_kb=$(peak_kb "$QUORVEL_PID")
+quorvel_stop
+
+wine "$minimal" >/dev/null 2>&1 &
+minimal_pid=$!
+until xdotool search --onlyvisible --name '^Minimal$' >/dev/null 2>&1; do
+  kill -0 "$minimal_pid" 2>/dev/null || die "$minimal ended before showing its window"
+done
+minimal_kb=$(peak_kb "$minimal_pid")
+kill "$minimal_pid"
+wait "$minimal_pid" 2>/dev/null || true
+
+stripped=$build_dir/bench-start/quorvel-stripped.exe
+x86_64-w64-mingw32-strip --strip-all -o "$stripped" "$quorvel"
+echo "quorvel.exe size: $(stat -c %s "$quorvel") bytes as built," \
+  "$(stat -c %s "$stripped") bytes stripped (as packed)"
+echo "peak resident set of the Wine process (VmHWM), KiB:"
+echo "  quorvel.exe, window shown:                        $quorvel_shown_kb"
+echo "  quorvel.exe, after a probe run (simulated world):  $quorvel_run_kb"
+echo "  minimal_window.exe, window shown:                 $minimal_kb"
