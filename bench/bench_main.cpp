@@ -29,15 +29,24 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void Finalize() override {
     ConsoleReporter::Finalize();
     for (const auto& [measurement, floor] : kRatios) {
-      const auto m = realTime_.find(measurement);
-      const auto f = realTime_.find(floor);
-      if (m == realTime_.end() || f == realTime_.end() || f->second <= 0) continue;
-      std::printf("ratio %s / %s: %.2f\n", measurement.c_str(), floor.c_str(),
-                  m->second / f->second);
+      const double m = RealTime(measurement);
+      const double f = RealTime(floor);
+      if (m <= 0 || f <= 0) continue;
+      std::printf("ratio %s / %s: %.2f\n", measurement.c_str(), floor.c_str(), m / f);
     }
   }
 
  private:
+  // The benchmark's time per iteration: the mean over repetitions when there were any;
+  // 0 when it did not run.
+  double RealTime(const std::string& name) const {
+    for (const std::string& key : {name + "_mean", name}) {
+      const auto found = realTime_.find(key);
+      if (found != realTime_.end()) return found->second;
+    }
+    return 0;
+  }
+
   std::map<std::string, double> realTime_;
 };
 
