@@ -2,6 +2,8 @@
 // construction until its last Release, and the journal records both.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/com_types.h"
@@ -23,11 +25,23 @@ class LiveObject : public Interface {
   }
 
  protected:
-  // Starts with one reference, owned by whoever made it.
-  LiveObject(World& world, std::string name) : world_(world), name_(std::move(name)) {
+  // Starts with one reference, owned by whoever made it. `chosen`: a recipient collection
+  // the address book dialog returned, which counts the recipients the operator chose.
+  LiveObject(World& world, std::string name, std::optional<std::int32_t> chosen = std::nullopt)
+      : world_(world), name_(std::move(name)), chosen_(chosen) {
     world_.ObjectCreated(name_);
   }
   virtual ~LiveObject() { world_.ObjectDestroyed(name_); }
+
+  // The outcome of this object's next call of key: as the scenario says, or, for a
+  // collection the dialog returned, its count (its one member) as chosen.
+  Outcome NextOutcome(const std::string& key) {
+    if (!chosen_) return world_.Next(key);
+    Outcome count;
+    count.kind = Outcome::Kind::Value;
+    count.value = {VT_I4, *chosen_, {}};
+    return count;
+  }
 
   // QueryInterface for IUnknown, IDispatch and, when given, the object's own interface.
   HRESULT Answer(REFIID iid, void** out, const IID* own) {
@@ -46,6 +60,7 @@ class LiveObject : public Interface {
   const std::string name_;
 
  private:
+  const std::optional<std::int32_t> chosen_;
   ULONG references_ = 1;
 };
 

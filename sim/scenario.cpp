@@ -69,6 +69,30 @@ ScenarioValue ParseValue(TokenReader& reader) {
   return {VT_BSTR, 0, token.text};
 }
 
+// `error [deferred] HRESULT [description]` after its first word.
+void ParseError(TokenReader& reader, Outcome& outcome) {
+  outcome.deferred = reader.Take("deferred");
+  outcome.error = ParseHresult(reader);
+  if (!reader.AtEnd()) outcome.description = reader.Text("a description");
+}
+
+// `cancel nothing|empty|error ...` after `dialog`; nothing without it.
+void ParseCancel(TokenReader& reader, Outcome& outcome) {
+  if (!reader.Take("cancel")) return;
+  const std::string word = reader.Word("what Cancel answers");
+  if (word == "nothing") {
+    outcome.cancel = Outcome::Kind::Nothing;
+  } else if (word == "empty") {
+    outcome.cancel = Outcome::Kind::Ok;
+    outcome.chosen = 0;
+  } else if (word == "error") {
+    outcome.cancel = Outcome::Kind::Error;
+    ParseError(reader, outcome);
+  } else {
+    reader.Fail("Cancel answers nothing, empty or error, not " + word);
+  }
+}
+
 Outcome ParseOutcome(TokenReader& reader) {
   Outcome outcome;
   if (reader.Take("block")) {
@@ -89,9 +113,10 @@ Outcome ParseOutcome(TokenReader& reader) {
     outcome.value = ParseValue(reader);
   } else if (word == "error") {
     outcome.kind = Outcome::Kind::Error;
-    outcome.deferred = reader.Take("deferred");
-    outcome.error = ParseHresult(reader);
-    if (!reader.AtEnd()) outcome.description = reader.Text("a description");
+    ParseError(reader, outcome);
+  } else if (word == "dialog") {
+    outcome.kind = Outcome::Kind::Dialog;
+    ParseCancel(reader, outcome);
   } else {
     reader.Fail("unknown outcome: " + word);
   }
@@ -117,6 +142,11 @@ void ParseKey(std::string_view text, int lineNumber, Entry& entry) {
   }
   if (text.empty()) FailLine(lineNumber, "a member name is missing before '='");
   entry.key = text;
+}
+
+// The members whose fakes can show the address book dialog.
+bool ShowsDialog(std::string_view key) {
+  return key == "cdo.addressbook" || key == "rdo.showaddressbook";
 }
 
 std::vector<Entry> ParseText(std::string_view text) {
@@ -186,6 +216,9 @@ void Scenario::Apply(std::string_view text) {
   const std::vector<Entry> entries = ParseText(text);
   for (const Entry& entry : entries) {
     if (!everyCall_.contains(entry.key)) FailLine(entry.line, "unknown member: " + entry.key);
+    if (entry.outcome.kind == Outcome::Kind::Dialog && !ShowsDialog(entry.key)) {
+      FailLine(entry.line, "only cdo.addressbook and rdo.showaddressbook show a dialog");
+    }
   }
   for (const Entry& entry : entries) {
     if (entry.call == 0) {

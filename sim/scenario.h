@@ -11,13 +11,25 @@
 //   cdo.inbox = nothing                (no object, no error)
 //   cdo.inbox = nointerface            (an object that offers only IUnknown and IDispatch)
 //   cdo.addressbook = block 90000 then ok   (pump window messages for 90 s, then answer)
+//   cdo.addressbook = dialog           (show the address book dialog; see below)
 //
 // `ok` is success: a member that returns an object returns its fake object, any other
 // returns no value. The healthy scenario defines every key; a scenario text only overrides.
+//
+// `dialog` is for the two address book members only (cdo.addressbook, rdo.showaddressbook):
+// the call shows the address book dialog (sim/address_book_dialog.h) and answers as the
+// operator chose. OK returns a recipient collection whose count is the number of entries
+// picked; what Cancel returns follows `cancel`, `nothing` when it is left out:
+//
+//   rdo.showaddressbook = dialog cancel nothing   (no collection, no error)
+//   rdo.showaddressbook = dialog cancel empty     (a collection with a count of 0)
+//   cdo.addressbook = dialog cancel error 0x80040113 "MAPI_E_USER_CANCEL"
+//                                                 (an error, written as the `error` outcome)
 #pragma once
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -38,14 +50,19 @@ struct ScenarioValue {
 };
 
 struct Outcome {
-  enum class Kind { Ok, Value, Nothing, NoInterface, Error };
+  enum class Kind { Ok, Value, Nothing, NoInterface, Error, Dialog };
 
   std::uint32_t blockMs = 0;  // pump window messages this long before answering
   Kind kind = Kind::Ok;
   ScenarioValue value;       // Kind::Value
-  HRESULT error = S_OK;      // Kind::Error
-  std::wstring description;  // Kind::Error
-  bool deferred = false;     // Kind::Error: through the deferred fill-in
+  HRESULT error = S_OK;      // Kind::Error, and Kind::Dialog's cancel error
+  std::wstring description;  // the same
+  bool deferred = false;     // the same: through the deferred fill-in
+  // Kind::Dialog: what Cancel answers, Nothing, Ok (with chosen 0) or Error.
+  Kind cancel = Kind::Nothing;
+  // Kind::Ok as a dialog answers it: the returned collection counts this many recipients
+  // instead of what the scenario gives its count.
+  std::optional<std::int32_t> chosen;
 };
 
 class ScenarioError : public std::runtime_error {

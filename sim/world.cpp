@@ -18,6 +18,11 @@ void World::Record(std::string line) {
   journal_.push_back(std::move(line));
 }
 
+DialogChoice World::ShowDialog(const DialogRequest& request) const {
+  if (dialogOperator_) return dialogOperator_(request);
+  return {DialogChoice::Button::Ok, 1, S_OK};
+}
+
 void World::ObjectCreated(const std::string& name) {
   ++live_;
   Record("new " + name + " (live " + std::to_string(live_) + ")");

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/dialog_choice.h"
 #include "sim/scenario.h"
 
 namespace quorvel::sim {
@@ -39,11 +40,19 @@ class World {
   void ObjectDestroyed(const std::string& name);
   int Live() const { return live_; }
 
+  // Who answers the address book dialog of a `dialog` outcome. Without one, an operator who
+  // picks the first entry and presses OK at once, so host tests never wait on a window.
+  void SetDialogOperator(DialogOperator dialogOperator) {
+    dialogOperator_ = std::move(dialogOperator);
+  }
+  DialogChoice ShowDialog(const DialogRequest& request) const;
+
  private:
   Scenario scenario_;
   std::map<std::string, int> calls_;
   std::vector<std::string> journal_;
   Sink sink_;
+  DialogOperator dialogOperator_;
   int live_ = 0;
 };
 

@@ -2,7 +2,8 @@
 // that its address book returns, answering the members the CDO probe calls.
 //
 // Scenario keys: cdo.create (the class's creation), cdo.logon, cdo.name, cdo.inbox,
-// cdo.addressbook, cdo.recipients.count, cdo.logoff.
+// cdo.addressbook (which may be `dialog`: sim/address_book_dialog.h), cdo.recipients.count,
+// cdo.logoff.
 #pragma once
 
 #include "platform/com_types.h"

@@ -3,6 +3,7 @@
 #include <new>
 #include <string>
 
+#include "sim/address_book_dialog.h"
 #include "sim/blocking.h"
 #include "sim/cdo/dispatch_exception.h"
 #include "sim/journal_text.h"
@@ -20,6 +21,13 @@ std::string Verb(WORD flags) {
   return "invoke(flags " + std::to_string(flags) + ")";
 }
 
+// The n-th positional argument, from 1; an empty variant when there are fewer.
+const VARIANT& Positional(const DISPPARAMS& params, UINT n) {
+  static const VARIANT kAbsent{};
+  const UINT positional = params.cArgs - params.cNamedArgs;
+  return n <= positional ? params.rgvarg[params.cArgs - n] : kAbsent;
+}
+
 void PutObject(VARIANT* out, IDispatch* object) {
   VariantClear(out);
   out->vt = VT_DISPATCH;
@@ -28,8 +36,9 @@ void PutObject(VARIANT* out, IDispatch* object) {
 
 }  // namespace
 
-IDispatch* FakeDispatch::Make(World& world, const DispatchClass& type, bool withInterface) {
-  return new FakeDispatch(world, type, withInterface);
+IDispatch* FakeDispatch::Make(World& world, const DispatchClass& type, bool withInterface,
+                              std::optional<std::int32_t> chosen) {
+  return new FakeDispatch(world, type, withInterface, chosen);
 }
 
 HRESULT FakeDispatch::QueryInterface(REFIID iid, void** out) {
@@ -67,8 +76,13 @@ HRESULT FakeDispatch::Invoke(DISPID id, REFIID /*riid*/, LCID /*lcid*/, WORD fla
     world_.Record(Verb(flags) + " " + name_ + "." + member->name + "(" +
                   DescribeArguments(*params) + ")");
 
-    const Outcome outcome = world_.Next(member->key);
+    Outcome outcome = NextOutcome(member->key);
     WaitAsScheduled(outcome);
+    if (outcome.kind == Outcome::Kind::Dialog) {
+      const DialogRequest request =
+          DialogRequestFrom({Positional(*params, 2), Positional(*params, 9)});
+      outcome = AnswerThroughDialog(world_, outcome, request);
+    }
     if (outcome.kind == Outcome::Kind::Error) return RaiseDispatchException(outcome, excep);
     VARIANT discarded;
     VariantInit(&discarded);
@@ -91,7 +105,7 @@ HRESULT ProduceResult(World& world, const Outcome& outcome, const DispatchClass*
                       VARIANT* out) {
   switch (outcome.kind) {
     case Outcome::Kind::Ok:
-      if (result) PutObject(out, FakeDispatch::Make(world, *result, true));
+      if (result) PutObject(out, FakeDispatch::Make(world, *result, true, outcome.chosen));
       return S_OK;
     case Outcome::Kind::Nothing:
       if (result) PutObject(out, nullptr);
@@ -103,6 +117,8 @@ HRESULT ProduceResult(World& world, const Outcome& outcome, const DispatchClass*
       return outcome.value.Put(out) ? S_OK : E_OUTOFMEMORY;
     case Outcome::Kind::Error:
       return outcome.error;
+    case Outcome::Kind::Dialog:
+      break;
   }
   return E_UNEXPECTED;
 }

@@ -1,9 +1,13 @@
 // A fake Automation object described by a table: its name in the journal, its own
 // interface, and its members by dispatch identifier. Every call is journalled with its
 // arguments and answered as the world's scenario says; an unknown identifier, or a
-// property called as a method, gets DISP_E_MEMBERNOTFOUND.
+// property called as a method, gets DISP_E_MEMBERNOTFOUND. A member whose outcome is
+// `dialog` shows the address book dialog with the call's 2nd and 9th arguments as its
+// caption and owner.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <span>
 
 #include "platform/com_types.h"
@@ -30,9 +34,10 @@ struct DispatchClass {
 
 class FakeDispatch final : public LiveObject<IDispatch> {
  public:
-  // Without its interface the object answers only IUnknown and IDispatch. Returns the
-  // one reference the caller owns.
-  static IDispatch* Make(World& world, const DispatchClass& type, bool withInterface);
+  // Without its interface the object answers only IUnknown and IDispatch; `chosen`: see
+  // LiveObject. Returns the one reference the caller owns.
+  static IDispatch* Make(World& world, const DispatchClass& type, bool withInterface,
+                         std::optional<std::int32_t> chosen = std::nullopt);
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
@@ -44,8 +49,9 @@ class FakeDispatch final : public LiveObject<IDispatch> {
                                    UINT* argErr) override;
 
  private:
-  FakeDispatch(World& world, const DispatchClass& type, bool withInterface)
-      : LiveObject(world, type.name), type_(type), withInterface_(withInterface) {}
+  FakeDispatch(World& world, const DispatchClass& type, bool withInterface,
+               std::optional<std::int32_t> chosen)
+      : LiveObject(world, type.name, chosen), type_(type), withInterface_(withInterface) {}
 
   const DispatchMember* Find(DISPID id) const;
 
@@ -54,7 +60,8 @@ class FakeDispatch final : public LiveObject<IDispatch> {
 };
 
 // What a successful outcome returns: `ok` the member's object (or no value), `nothing` a
-// null object, `nointerface` an object without its interface, `value` the value.
+// null object, `nointerface` an object without its interface, `value` the value. A `dialog`
+// outcome must have been answered through the dialog first (sim/address_book_dialog.h).
 HRESULT ProduceResult(World& world, const Outcome& outcome, const DispatchClass* result,
                       VARIANT* out);
 

@@ -1,7 +1,10 @@
 #include "sim/rdo/rdo_address_book.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
+#include "sim/address_book_dialog.h"
 #include "sim/journal_text.h"
 #include "sim/rdo/rdo_object.h"
 
@@ -60,8 +63,8 @@ IRDOAddressList* MakeAddressList(World& world, bool withInterface) {
 
 class Recipients final : public RdoObject<IRDORecipients> {
  public:
-  Recipients(World& world, bool withInterface)
-      : RdoObject(world, "rdo.recipients", rdo::IID_IRDORecipients, withInterface) {}
+  Recipients(World& world, bool withInterface, std::optional<std::int32_t> chosen)
+      : RdoObject(world, "rdo.recipients", rdo::IID_IRDORecipients, withInterface, chosen) {}
 
   QUORVEL_SIM_RDO_RESERVED(7)
   QUORVEL_SIM_RDO_RESERVED(8)
@@ -69,10 +72,6 @@ class Recipients final : public RdoObject<IRDORecipients> {
     return AnswerCount(kRecipientsCount, count);
   }
 };
-
-IRDORecipients* MakeRecipients(World& world, bool withInterface) {
-  return new Recipients(world, withInterface);
-}
 
 class AddressBook final : public RdoObject<IRDOAddressBook> {
  public:
@@ -106,7 +105,10 @@ class AddressBook final : public RdoObject<IRDOAddressBook> {
     const VARIANT* const arguments[] = {&recipients,      &title,      &oneAddress,
                                         &forceResolution, &recipLists, &toLabel,
                                         &ccLabel,         &bccLabel,   &parentWindow};
-    return AnswerObject(kShowAddressBook, result, &MakeRecipients, [&] {
+    const auto makeFor = [&](const Outcome& outcome) -> IRDORecipients* {
+      return new Recipients(world_, outcome.kind == Outcome::Kind::Ok, outcome.chosen);
+    };
+    return AnswerDialog(kShowAddressBook, {title, parentWindow}, result, makeFor, [&] {
       std::string text;
       for (const VARIANT* argument : arguments) {
         if (!text.empty()) text += ", ";

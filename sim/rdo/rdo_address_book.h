@@ -1,6 +1,7 @@
 // The fake address book: the GAL as an address list whose entries have a Count, and the
 // address book dialog, which answers with a recipient collection that has a Count. The
-// dialog records all nine arguments, each with its variant type and value.
+// dialog records all nine arguments, each with its variant type and value, and with the
+// outcome `dialog` shows a real one (sim/address_book_dialog.h).
 //
 // Scenario keys: rdo.gal, rdo.entries (the GAL's AddressEntries), rdo.entries.count,
 // rdo.showaddressbook, rdo.recipients.count.

@@ -10,14 +10,18 @@
 //
 // Outcomes: `error` fails the call with its HRESULT and description; an object member
 // answers `ok` with its fake, `nothing` with no object, `nointerface` with its fake that
-// refuses its own interface; a count takes `value` with an integer, `LoggedOn` `value bool`.
+// refuses its own interface; a count takes `value` with an integer, `LoggedOn` `value bool`;
+// the address book dialog's member also takes `dialog` (AnswerDialog).
 // An outcome that does not fit the member fails the call visibly (E_UNEXPECTED).
 #pragma once
 
+#include <cstdint>
 #include <new>
+#include <optional>
 #include <string>
 
 #include "platform/com_types.h"
+#include "sim/address_book_dialog.h"
 #include "sim/blocking.h"
 #include "sim/live_object.h"
 #include "sim/rdo/error_info.h"
@@ -78,9 +82,12 @@ class RdoObject : public LiveObject<Interface>, public ISupportErrorInfo {
     std::string operator()() const { return {}; }
   };
 
-  // Starts with the one reference its maker hands out.
-  RdoObject(World& world, std::string name, const IID& iid, bool withInterface)
-      : LiveObject<Interface>(world, std::move(name)), iid_(iid), withInterface_(withInterface) {}
+  // Starts with the one reference its maker hands out; `chosen`: see LiveObject.
+  RdoObject(World& world, std::string name, const IID& iid, bool withInterface,
+            std::optional<std::int32_t> chosen = std::nullopt)
+      : LiveObject<Interface>(world, std::move(name), chosen),
+        iid_(iid),
+        withInterface_(withInterface) {}
 
   // A method without a result.
   template <class Describe = NoArguments>
@@ -93,20 +100,19 @@ class RdoObject : public LiveObject<Interface>, public ISupportErrorInfo {
   template <class Result, class Describe = NoArguments>
   HRESULT AnswerObject(const RdoMember& member, Result** out, Result* (*make)(World&, bool),
                        Describe&& describe = {}) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    return Respond(member, describe, [&](const Outcome& outcome) {
-      switch (outcome.kind) {
-        case Outcome::Kind::Ok:
-        case Outcome::Kind::NoInterface:
-          *out = make(this->world_, outcome.kind == Outcome::Kind::Ok);
-          return true;
-        case Outcome::Kind::Nothing:
-          return true;
-        default:
-          return false;
-      }
-    });
+    const auto makeFor = [&](const Outcome& outcome) {
+      return make(this->world_, outcome.kind == Outcome::Kind::Ok);
+    };
+    return AnswerMade(member, out, makeFor, describe, nullptr);
+  }
+
+  // The member that shows the address book dialog: an object member whose `dialog` outcome
+  // shows the dialog for the call's `arguments` (sim/address_book_dialog.h). `make(outcome)`
+  // makes the collection for `ok`, `nointerface` and the dialog's answers.
+  template <class Result, class Make, class Describe>
+  HRESULT AnswerDialog(const RdoMember& member, const DialogArguments& arguments, Result** out,
+                       Make&& make, Describe&& describe) {
+    return AnswerMade(member, out, make, describe, &arguments);
   }
 
   // A signed 32-bit count.
@@ -143,15 +149,40 @@ class RdoObject : public LiveObject<Interface>, public ISupportErrorInfo {
     return outcome.kind == Outcome::Kind::Value && outcome.value.type == type;
   }
 
-  // Journals the call, takes its outcome, blocks as scheduled, then fails the call or lets
-  // `fill` answer it; `fill` returns false for an outcome that does not fit the member.
+  template <class Result, class Make, class Describe>
+  HRESULT AnswerMade(const RdoMember& member, Result** out, Make&& make, const Describe& describe,
+                     const DialogArguments* dialog) {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    const auto fill = [&](const Outcome& outcome) {
+      switch (outcome.kind) {
+        case Outcome::Kind::Ok:
+        case Outcome::Kind::NoInterface:
+          *out = make(outcome);
+          return true;
+        case Outcome::Kind::Nothing:
+          return true;
+        default:
+          return false;
+      }
+    };
+    return Respond(member, describe, fill, dialog);
+  }
+
+  // Journals the call, takes its outcome, blocks as scheduled, shows the dialog when the
+  // member has one and the outcome says so, then fails the call or lets `fill` answer it;
+  // `fill` returns false for an outcome that does not fit the member.
   template <class Describe, class Fill>
-  HRESULT Respond(const RdoMember& member, const Describe& describe, Fill&& fill) {
+  HRESULT Respond(const RdoMember& member, const Describe& describe, Fill&& fill,
+                  const DialogArguments* dialog = nullptr) {
     try {
       this->world_.Record(std::string(member.verb) + " " + this->name_ + "." + member.name + "(" +
                           describe() + ")");
-      const Outcome outcome = this->world_.Next(member.key);
+      Outcome outcome = this->NextOutcome(member.key);
       WaitAsScheduled(outcome);
+      if (dialog && outcome.kind == Outcome::Kind::Dialog) {
+        outcome = AnswerThroughDialog(this->world_, outcome, DialogRequestFrom(*dialog));
+      }
       if (outcome.kind == Outcome::Kind::Error) {
         return RaiseErrorInfo(outcome.error, iid_, outcome.description);
       }

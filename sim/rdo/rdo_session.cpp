@@ -83,6 +83,7 @@ HRESULT CreateRdoSession(World& world, REFIID iid, void** out) {
         return hr;
       }
       case Outcome::Kind::Value:
+      case Outcome::Kind::Dialog:
         break;
     }
     world.Record("outcome does not fit rdo.create");

@@ -2,31 +2,18 @@
 
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <sstream>
 #include <string>
 
 #include "platform/win32/unique_handle.h"
+#include "sim/win32/address_book_window.h"
+#include "sim/win32/environment.h"
 
 namespace quorvel::sim {
 
 namespace {
 
 ServerWorld* g_world = nullptr;
-
-std::optional<std::wstring> Environment(const wchar_t* name) {
-  std::wstring value(256, L'\0');
-  for (;;) {
-    const DWORD length =
-        GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
-    if (length == 0) return std::nullopt;
-    if (length < value.size()) {
-      value.resize(length);
-      return value;
-    }
-    value.resize(length);  // the size needed, with its terminating NUL
-  }
-}
 
 // One write per line, the file opened and closed each time, so every line is on disk
 // even when the process is ended without warning.
@@ -63,6 +50,9 @@ ServerWorld* Build() {
   if (const auto log = Environment(L"QUORVEL_SIM_CALL_LOG")) {
     server->world.SetSink([path = *log](const std::string& line) { AppendLine(path, line); });
   }
+  server->world.SetDialogOperator([&world = server->world](const DialogRequest& request) {
+    return ShowAddressBookWindow(world, request);
+  });
   if (!scenarioError.empty()) {
     server->scenarioLoaded = false;
     server->world.Record("scenario error: " + scenarioError);
