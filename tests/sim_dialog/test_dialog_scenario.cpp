@@ -52,39 +52,5 @@ INSTANTIATE_TEST_SUITE_P(
         DialogLineCase{"rdo.showaddressbook = block 500 then dialog cancel empty", Kind::Ok, 0,
                        S_OK, L"", false, 500}));
 
-struct BadDialogCase {
-  const char* text;
-  const char* message;
-};
-
-void PrintTo(const BadDialogCase& c, std::ostream* os) { *os << c.text; }
-
-class BadDialogLineTest : public ::testing::TestWithParam<BadDialogCase> {};
-
-TEST_P(BadDialogLineTest, IsRefusedNamingTheLine) {
-  try {
-    Scenario::FromText(GetParam().text);
-    ADD_FAILURE() << "accepted";
-  } catch (const ScenarioError& error) {
-    EXPECT_STREQ(error.what(), GetParam().message);
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, BadDialogLineTest,
-    ::testing::Values(
-        BadDialogCase{"cdo.addressbook = ok\ncdo.logon = dialog",
-                      "line 2: only cdo.addressbook and rdo.showaddressbook show a dialog"},
-        BadDialogCase{"rdo.recipients.count = dialog",
-                      "line 1: only cdo.addressbook and rdo.showaddressbook show a dialog"},
-        BadDialogCase{"cdo.addressbook = dialog cancel", "line 1: expected what Cancel answers"},
-        BadDialogCase{"cdo.addressbook = dialog cancel value 3",
-                      "line 1: Cancel answers nothing, empty or error, not value"},
-        BadDialogCase{"cdo.addressbook = dialog cancel error", "line 1: expected an HRESULT"},
-        BadDialogCase{"cdo.addressbook = dialog nothing",
-                      "line 1: unexpected text after the outcome"},
-        BadDialogCase{"cdo.addressbook = dialog cancel empty later",
-                      "line 1: unexpected text after the outcome"}));
-
 }  // namespace
 }  // namespace quorvel::sim

@@ -100,7 +100,19 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"cdo.logon = block 10 ok", "line 1: expected 'then'"},
         BadCase{"cdo.logoff[0] = ok", "line 1: a call number is written [1], [2], ..."},
         BadCase{"CDO.Logon = ok", "line 1: not a member name: CDO.Logon"},
-        BadCase{" = ok", "line 1: a member name is missing before '='"}));
+        BadCase{" = ok", "line 1: a member name is missing before '='"},
+        // Only the two address book calls can show a dialog, and a Cancel must say what it answers.
+        BadCase{"cdo.addressbook = ok\ncdo.logon = dialog",
+                "line 2: only cdo.addressbook and rdo.showaddressbook show a dialog"},
+        BadCase{"rdo.recipients.count = dialog",
+                "line 1: only cdo.addressbook and rdo.showaddressbook show a dialog"},
+        BadCase{"cdo.addressbook = dialog cancel", "line 1: expected what Cancel answers"},
+        BadCase{"cdo.addressbook = dialog cancel value 3",
+                "line 1: Cancel answers nothing, empty or error, not value"},
+        BadCase{"cdo.addressbook = dialog cancel error", "line 1: expected an HRESULT"},
+        BadCase{"cdo.addressbook = dialog nothing", "line 1: unexpected text after the outcome"},
+        BadCase{"cdo.addressbook = dialog cancel empty later",
+                "line 1: unexpected text after the outcome"}));
 
 TEST(ScenarioTest, HealthyWorldHasTheExampleValues) {
   const Scenario healthy = Scenario::Healthy();
