@@ -78,6 +78,7 @@ awk -v q="$quorvel_ms" -v m="$minimal_ms" 'BEGIN { printf "ratio quorvel / minim
 # Size and peak memory.
 QVDRIVE_EXE=$build_dir/tools/qvdrive/qvdrive.exe
 sim_register "$build_dir/sim/quorvel_sim.dll" "$(sim_scenario_file healthy)"
+sim_dialogs_close_themselves
 quorvel_start "$quorvel"
 qvdrive wait-window 60 >/dev/null
 quorvel_shown_kb=$(peak_kb "$QUORVEL_PID")

@@ -93,8 +93,7 @@ run_headless() {
   on_exit wine_stop
   wine_virtual_desktop on
   sim_register "$sim_dll" "$scenario_file"
-  # Nobody is there to pick recipients: each dialog takes the first entry and presses OK.
-  export QUORVEL_SIM_DIALOG_AUTOCLOSE=1500
+  sim_dialogs_close_themselves
   local mark status=0
   mark=$(log_size)
   quorvel_start "$exe"

@@ -46,3 +46,9 @@ sim_register() {
   QUORVEL_SIM_SCENARIO=$(winepath -w "$2")
   export QUORVEL_SIM_SCENARIO
 }
+
+# sim_dialogs_close_themselves: with nobody at the screen, each simulated address book
+# dialog picks its first entry and presses OK after a moment.
+sim_dialogs_close_themselves() {
+  export QUORVEL_SIM_DIALOG_AUTOCLOSE=1500
+}
