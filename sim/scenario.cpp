@@ -114,6 +114,8 @@ Outcome ParseOutcome(TokenReader& reader) {
   } else if (word == "error") {
     outcome.kind = Outcome::Kind::Error;
     ParseError(reader, outcome);
+    outcome.writes = reader.Take("writing");
+    if (outcome.writes) outcome.value = ParseValue(reader);
   } else if (word == "dialog") {
     outcome.kind = Outcome::Kind::Dialog;
     ParseCancel(reader, outcome);

@@ -6,6 +6,9 @@
 //   # comment lines start with '#'
 //   cdo.logon = error 0x80040111 "MAPI_E_LOGON_FAILED"
 //   cdo.logon = error deferred 0x80040111 "MAPI_E_LOGON_FAILED"   (filled in on request)
+//   rdo.loggedon = error 0x80040115 "MAPI_E_NETWORK_ERROR" writing bool true
+//                                      (an RDO value member that writes its out-argument
+//                                       before it fails all the same)
 //   cdo.name = value jdoe              (a bare integer is a 32-bit integer, anything else text)
 //   cdo.recipients.count = value i2 3  (typed: i2, i4, bool true|false, text; or empty, null)
 //   cdo.inbox = nothing                (no object, no error)
@@ -58,6 +61,7 @@ struct Outcome {
   HRESULT error = S_OK;      // Kind::Error, and Kind::Dialog's cancel error
   std::wstring description;  // the same
   bool deferred = false;     // the same: through the deferred fill-in
+  bool writes = false;       // Kind::Error: `value` is written to the out-argument first
   // Kind::Dialog: what Cancel answers, Nothing, Ok (with chosen 0) or Error.
   Kind cancel = Kind::Nothing;
   // Kind::Ok as a dialog answers it: the returned collection counts this many recipients

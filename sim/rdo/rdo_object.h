@@ -184,6 +184,7 @@ class RdoObject : public LiveObject<Interface>, public ISupportErrorInfo {
         outcome = AnswerThroughDialog(this->world_, outcome, DialogRequestFrom(*dialog));
       }
       if (outcome.kind == Outcome::Kind::Error) {
+        if (outcome.writes) WriteBeforeFailing(outcome, fill);
         return RaiseErrorInfo(outcome.error, iid_, outcome.description);
       }
       if (fill(outcome)) return S_OK;
@@ -193,6 +194,13 @@ class RdoObject : public LiveObject<Interface>, public ISupportErrorInfo {
     } catch (const std::bad_alloc&) {
       return E_OUTOFMEMORY;
     }
+  }
+
+  // What a careless library does: it fills the out-argument, then fails the call.
+  template <class Fill>
+  static void WriteBeforeFailing(Outcome written, Fill& fill) {
+    written.kind = Outcome::Kind::Value;
+    fill(written);
   }
 
   // Journals line() and returns result.

@@ -1,7 +1,8 @@
 // Every call the two probes make on the simulated world, failed in each way it can fail,
 // one at a time, in a whole probe run (a press of Test). Calls that return an object get an
 // error, nothing, or an object without the interface they are queried for; calls that
-// return none get an error, and LoggedOn also False. Each run reaches its closing
+// return none get an error, and LoggedOn also False; LoggedOn's error comes after it wrote
+// True, as a careless library may, and still counts as False. Each run reaches its closing
 // delimiter, leaves no simulated object alive, and writes the healthy run's lines with the
 // failing call's lines replaced as the table below says. The expected lines come from the
 // healthy trace and the table alone.
@@ -209,7 +210,8 @@ std::string ScenarioLine(const FaultCase& c) {
   const std::string key = c.site->key;
   switch (c.fault) {
     case Fault::Error:
-      return key + " = error 0x80040119 \"" + ErrorDescription(*c.site) + "\"";
+      return key + " = error 0x80040119 \"" + ErrorDescription(*c.site) + "\"" +
+             (c.site->returns == Returns::Boolean ? " writing bool true" : "");
     case Fault::Nothing:
       return key + (c.site->returns == Returns::Boolean ? " = value bool false" : " = nothing");
     case Fault::NoInterface:

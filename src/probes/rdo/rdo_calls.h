@@ -26,12 +26,19 @@ ComPtr<Result> GetObjectMember(I* object, REFIID objectIid, REFIID resultIid, Ca
   return QueryAs<Result>(returned.get(), resultIid);
 }
 
+// A property whose value is plain data: `call(object, out)` fills out. The value is taken
+// only from a call that succeeded: what a failing library wrote there never counts.
+template <class Value, class I, class Call>
+Value GetValueMember(I* object, REFIID objectIid, Call&& call) {
+  Value value{};
+  CallMember(object, objectIid, [&](I* o) { return call(o, &value); });
+  return value;
+}
+
 // A Count property.
 template <class I>
 LONG GetCount(I* object, REFIID objectIid) {
-  LONG count = 0;
-  CallMember(object, objectIid, [&](I* o) { return o->get_Count(&count); });
-  return count;
+  return GetValueMember<LONG>(object, objectIid, [](I* o, LONG* out) { return o->get_Count(out); });
 }
 
 }  // namespace quorvel::rdo

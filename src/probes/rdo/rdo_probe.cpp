@@ -25,10 +25,12 @@ bool ReportLogon(Form1& form, ErrorTrap& trap, IRDOSession* session) {
     });
     return false;
   }
+  // A read that fails leaves False, whatever the library wrote before failing.
   VARIANT_BOOL loggedOn = VARIANT_FALSE;
   trap.Run([&] {
-    rdo::CallMember(session, IID_IRDOSession,
-                    [&](IRDOSession* s) { return s->get_LoggedOn(&loggedOn); });
+    loggedOn = rdo::GetValueMember<VARIANT_BOOL>(
+        session, IID_IRDOSession,
+        [](IRDOSession* s, VARIANT_BOOL* out) { return s->get_LoggedOn(out); });
   });
   if (loggedOn == VARIANT_FALSE) {
     form.LogTrace(L"    LogonExchangeMailbox failed with no error", false);
