@@ -1,5 +1,8 @@
 #include "runtime/error_record.h"
 
+#include <new>
+#include <stdexcept>
+
 namespace quorvel {
 
 namespace {
@@ -16,6 +19,8 @@ const wchar_t* RuntimeText(RuntimeError error) {
       return L"Type mismatch";
     case RuntimeError::DllLoad:
       return L"Error in loading DLL";
+    case RuntimeError::Internal:
+      return L"Internal error";
     case RuntimeError::FileNotFound:
       return L"File not found";
     case RuntimeError::PathFileAccess:
@@ -34,6 +39,12 @@ const wchar_t* RuntimeText(RuntimeError error) {
 
 ErrorRecord RuntimeRecord(RuntimeError error) {
   return ErrorRecord{static_cast<std::int32_t>(error), RuntimeText(error)};
+}
+
+ErrorRecord RuntimeRecordOf(const std::exception& exception) {
+  const bool allocation = dynamic_cast<const std::bad_alloc*>(&exception) != nullptr ||
+                          dynamic_cast<const std::length_error*>(&exception) != nullptr;
+  return RuntimeRecord(allocation ? RuntimeError::OutOfMemory : RuntimeError::Internal);
 }
 
 void Raise(RuntimeError error) { throw Failure(RuntimeRecord(error)); }

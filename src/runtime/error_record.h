@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <string>
 
 namespace quorvel {
@@ -30,6 +31,7 @@ enum class RuntimeError : std::int32_t {
   OutOfMemory = 7,
   TypeMismatch = 13,
   DllLoad = 48,
+  Internal = 51,
   FileNotFound = 53,
   PathFileAccess = 75,
   ObjectNotSet = 91,
@@ -38,6 +40,9 @@ enum class RuntimeError : std::int32_t {
 };
 
 ErrorRecord RuntimeRecord(RuntimeError error);
+// The run-time error a C++ exception stands for: out of memory for an allocation that
+// failed or was too large, an internal error for anything else.
+ErrorRecord RuntimeRecordOf(const std::exception& exception);
 [[noreturn]] void Raise(RuntimeError error);
 [[noreturn]] void Raise(ErrorRecord record);
 

@@ -2,7 +2,9 @@
 //
 // Each procedure owns one `ErrorTrap`. It runs every statement that can fail through
 // `Run`: a statement that throws `Failure` is abandoned at that point, the failure becomes
-// the procedure's current error, and the procedure goes on with its next statement.
+// the procedure's current error, and the procedure goes on with its next statement. A
+// statement that throws any other `std::exception` (an allocation too large, say) is
+// abandoned the same way, with the run-time error that the exception stands for.
 //
 //   ErrorTrap trap;
 //   trap.Run([&] { session = CreateObject<IDispatch>(L"MAPI.Session", IID_IDispatch); });
@@ -13,7 +15,7 @@
 // unwinding, and nothing may stop that.
 #pragma once
 
-#include <new>
+#include <exception>
 
 #include "runtime/error_record.h"
 
@@ -32,8 +34,8 @@ class ErrorTrap {
       return true;
     } catch (const Failure& failure) {
       Set(failure.Record());
-    } catch (const std::bad_alloc&) {
-      Set(RuntimeRecord(RuntimeError::OutOfMemory));
+    } catch (const std::exception& exception) {
+      Set(RuntimeRecordOf(exception));
     }
     return false;
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
 #include <string>
 
 #include "platform/ansi_text.h"
@@ -98,7 +99,7 @@ std::int32_t QueryRegValue(HKEY key, const std::wstring& valueName, RegValue& va
     }
   } catch (const Failure&) {
     return status;
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {  // out of memory, or a size too large to allocate
     return status;
   }
 }
@@ -116,7 +117,7 @@ RegValue GetRegValue(HKEY root, const std::wstring& keyPath, const std::wstring&
     return value;
   } catch (const Failure&) {
     return {};
-  } catch (const std::bad_alloc&) {
+  } catch (const std::exception&) {  // out of memory, or a size too large to allocate
     return {};
   }
 }
