@@ -39,9 +39,8 @@ void Form1::cmdTest_Click() {
     return;
   }
   if (window_.Text(Box::Alias).empty()) {
-    trap.Run([&] {
-      window_.ShowMessage(L"You must enter the Alias!", platform::MessageIcon::Stop);
-    });
+    trap.Run(
+        [&] { window_.ShowMessage(L"You must enter the Alias!", platform::MessageIcon::Stop); });
     trap.Run([&] { window_.SetFocus(Box::Alias); });
     return;
   }

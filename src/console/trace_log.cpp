@@ -27,7 +27,8 @@ void Form1::LogTrace(const std::wstring& Msg, bool Delim) {
   if (Delim) {
     trap.Run([&] { file.Append(platform::ToAnsi(std::wstring(kDelimiterWidth, L'=') + L"\r\n")); });
   } else {
-    trap.Run([&] { file.Append(platform::ToAnsi(platform::GeneralDateNow() + L":" + Msg + L"\r\n")); });
+    trap.Run(
+        [&] { file.Append(platform::ToAnsi(platform::GeneralDateNow() + L":" + Msg + L"\r\n")); });
     trap.Run([&] {
       window_.SetText(platform::Box::Result, window_.Text(platform::Box::Result) + Msg + L"\r\n");
     });

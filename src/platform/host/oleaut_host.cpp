@@ -16,8 +16,8 @@ struct BstrHeader {
 };
 
 BSTR AllocBstr(const OLECHAR* text, std::size_t length) {
-  auto* block = static_cast<unsigned char*>(
-      std::malloc(sizeof(BstrHeader) + (length + 1) * sizeof(OLECHAR)));
+  auto* block =
+      static_cast<unsigned char*>(std::malloc(sizeof(BstrHeader) + (length + 1) * sizeof(OLECHAR)));
   if (!block) return nullptr;
   reinterpret_cast<BstrHeader*>(block)->length = length;
   auto* chars = reinterpret_cast<OLECHAR*>(block + sizeof(BstrHeader));
@@ -41,7 +41,8 @@ const VARIANT* Deref(const VARIANT* v) {
 
 HRESULT RoundToLong(double value, LONG* out) {
   const double rounded = std::nearbyint(value);  // default rounding: half to even
-  if (!(rounded >= std::numeric_limits<LONG>::min() && rounded <= std::numeric_limits<LONG>::max())) {
+  if (!(rounded >= std::numeric_limits<LONG>::min() &&
+        rounded <= std::numeric_limits<LONG>::max())) {
     return DISP_E_OVERFLOW;
   }
   *out = static_cast<LONG>(rounded);
