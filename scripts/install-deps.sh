@@ -10,10 +10,11 @@ packages=(
   # Windows cross-build: 64-bit, and 32-bit for the second package
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
-  # running the Windows build headless; fonts-wine draws the window frame's glyphs
-  wine wine64 fonts-wine xvfb xauth xdotool imagemagick x11-utils
+  # running the Windows builds headless: 64-bit Wine, and its 32-bit half for the 32-bit
+  # build; fonts-wine draws the window frame's glyphs
+  wine wine64 wine32:i386 fonts-wine xvfb xauth xdotool imagemagick x11-utils
   # checks and packaging
-  valgrind clang-format clang-tidy zip
+  valgrind clang-format clang-tidy shellcheck zip
 )
 
 missing=()
@@ -28,6 +29,10 @@ as_root=(env DEBIAN_FRONTEND=noninteractive)
 if [[ $(id -u) -ne 0 ]]; then
   command -v sudo >/dev/null || die "run as root to install: ${missing[*]}"
   as_root=(sudo "${as_root[@]}")
+fi
+# 32-bit Wine comes from Debian's i386 architecture, which the package lists then include.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${as_root[@]}" dpkg --add-architecture i386
 fi
 "${as_root[@]}" apt-get update -q </dev/null
 "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null

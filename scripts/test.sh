@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the host unit tests, the same under
-# AddressSanitizer and UBSan, the Windows cross-build, the end-to-end tests of quorvel.exe
-# under Wine on a private X server, and the checks of the 64-bit and 32-bit packages (the
-# 32-bit program is checked, not run). Ends with the line "N passed, N failed" over all
-# suites (a build that fails counts as one failure) and exits non-zero when anything
-# failed.
+# Builds everything and runs every test:
+#
+#   1. tidy: formatting and shellcheck findings (scripts/check-tidy.sh), first and quick;
+#   2. the Windows builds, 64-bit and 32-bit, each followed by its end-to-end tests under
+#      Wine in the background: each build in its own prefix, on its own private X server;
+#   3. meanwhile, the host unit tests, the same under AddressSanitizer and UBSan, and the
+#      two Windows packages: checked as they are, and rebuilt from two clean clones to
+#      show that they come out byte for byte the same.
+#
+# Ends with the line "N passed, N failed" over all stages (a build that fails counts as one
+# failure) and exits non-zero when anything failed.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
 source "$QUORVEL_ROOT/scripts/lib/wine.sh"
-source "$QUORVEL_ROOT/scripts/lib/xvfb.sh"
 
 cd "$QUORVEL_ROOT" || exit 1
 "$QUORVEL_ROOT/scripts/install-deps.sh" || die "installing the build dependencies failed"
@@ -46,56 +50,93 @@ count_checks() {
   fi
 }
 
-# suite PRESET: configure, build and test one preset.
-suite() {
-  local preset=$1 output
-  say "== $preset: build"
-  if ! build_preset "$preset"; then
-    say "== $preset: build FAILED"
-    failed=$((failed + 1))
-    return
-  fi
-  say "== $preset: test"
-  output=$(mktemp)
-  ctest --test-dir "$(preset_dir "$preset")" --output-on-failure --parallel "$(nproc)" \
-    --timeout 900 2>&1 | tee "$output"
-  count_results "$output"
-  rm -f "$output"
+# built PRESET [TARGET...]: builds it; a failure is counted and reported.
+built() {
+  say "== $1: build"
+  build_preset "$@" && return 0
+  say "== $1: build FAILED"
+  failed=$((failed + 1))
+  return 1
 }
 
-# The Windows tests run quorvel.exe on a private X server, in the build's own prefix.
-windows_suite() {
-  wine_env "$(preset_dir windows)"
-  xvfb_start
-  on_exit wine_stop
-  wine_prefix_ready
-  wine_virtual_desktop on
-  suite windows
+# run_ctest PRESET: the preset's tests, all that may run at once.
+run_ctest() {
+  ctest --test-dir "$(preset_dir "$1")" --output-on-failure --parallel "$(nproc)" --timeout 900
 }
 
-# The two packages for Windows users, checked without running them.
-package_suite() {
-  say "== packages: build"
-  if ! build_preset windows dist || ! build_preset windows-x86 dist; then
-    say "== packages: build FAILED"
-    failed=$((failed + 1))
-    return
-  fi
-  say "== packages: check"
+# checks NAME SCRIPT [ARG...]: a check script's findings, counted.
+checks() {
   local output
+  say "== $1"
   output=$(mktemp)
-  "$QUORVEL_ROOT/scripts/check-package.sh" "$(package_of windows)" "$(package_of windows-x86)" \
-    2>&1 | tee "$output"
+  "${@:2}" 2>&1 | tee "$output"
   count_checks "$output"
   rm -f "$output"
 }
 
+# suite PRESET: configure, build and test one host preset.
+suite() {
+  built "$1" || return
+  say "== $1: test"
+  local output
+  output=$(mktemp)
+  run_ctest "$1" 2>&1 | tee "$output"
+  count_results "$output"
+  rm -f "$output"
+}
+
+# The Wine suites running in the background: "PRESET PID OUTPUT" each.
+wine_suites=()
+
+# wine_suite_start PRESET: builds the Windows preset (its package too) and starts its Wine
+# tests in the background. Without the caller's display, the tests' session starts a
+# private X server for them.
+wine_suite_start() {
+  built "$1" all dist || return
+  local output
+  output=$(mktemp)
+  say "== $1: Wine tests started in the background"
+  (
+    unset DISPLAY
+    run_ctest "$1"
+  ) >"$output" 2>&1 &
+  wine_suites+=("$1 $! $output")
+  on_exit "kill $! 2>/dev/null; stop_wine_of $1"
+}
+
+# stop_wine_of PRESET: ends whatever Wine still runs in the preset's prefix.
+stop_wine_of() {
+  (wine_env "$(preset_dir "$1")" && wine_stop)
+}
+
+# wine_suites_finish: waits for each Wine suite and counts its results.
+wine_suites_finish() {
+  local entry preset pid output
+  for entry in "${wine_suites[@]}"; do
+    read -r preset pid output <<<"$entry"
+    wait "$pid"
+    say "== $preset: Wine tests"
+    cat "$output"
+    count_results "$output"
+    rm -f "$output"
+  done
+}
+
+# The two packages for Windows users: as built, and rebuilt from clean clones.
+package_suite() {
+  checks "packages: check" "$QUORVEL_ROOT/scripts/check-package.sh" \
+    "$(package_of windows)" "$(package_of windows-x86)"
+}
+
+checks "tidy" "$QUORVEL_ROOT/scripts/check-tidy.sh"
+wine_suite_start windows
+wine_suite_start windows-x86
 suite host
 ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   suite host-asan
-windows_suite
 package_suite
+wine_suites_finish
 
 printf '%d passed, %d failed\n' "$passed" "$failed"
 [[ $failed -eq 0 ]]

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Configuring and building one CMake preset (CMakePresets.json).
 #
 # The build folders are build/<preset>, or <preset> under QUORVEL_BUILD_ROOT when that is

@@ -1,9 +1,12 @@
+# shellcheck shell=bash
 # Sourced by every script: the repository root, messages, and one exit trap that runs the
 # registered clean-up steps in reverse order (last started, first stopped).
 
+# shellcheck disable=SC2034 # read by the scripts that source this file
 QUORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 # The private X server's screen, and the Wine desktop drawn on it.
+# shellcheck disable=SC2034 # read by the scripts that source this file
 QUORVEL_SCREEN=1024x768
 
 say() { printf '[%s] %s\n' "$(basename "$0")" "$*" >&2; }

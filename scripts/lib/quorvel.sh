@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Running quorvel.exe under Wine from a folder of its own (its log goes beside it, so
 # separate folders keep separate logs) and driving it with qvdrive.
 
@@ -11,7 +12,7 @@ quorvel_stage() {
 
 # quorvel_start EXE: starts the program in the background; on_exit closes it again.
 quorvel_start() {
-  wine "$1" >/dev/null 2>&1 &
+  wine "$1" </dev/null >/dev/null 2>&1 &
   QUORVEL_PID=$!
   on_exit quorvel_stop
 }
@@ -28,7 +29,7 @@ quorvel_stop() {
 
 # qvdrive COMMAND...: the UI driver (QVDRIVE_EXE).
 qvdrive() {
-  wine "$QVDRIVE_EXE" "$@"
+  wine_run wine "$QVDRIVE_EXE" "$@"
 }
 
 # quorvel_screenshot FILE: a PNG of the window alone, cut from the X screen.

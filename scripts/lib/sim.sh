@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # The simulated MAPI world under Wine: quorvel_sim.dll registered in the build's prefix as
 # "MAPI.Session" and "Sarnith.RDOSession", following one of the named scenarios in
 # sim/scenarios/ (NAME.txt; the sim's defaults are the healthy world, a scenario changes
@@ -40,10 +41,10 @@ sim_directive() {
 # and points it at the scenario (the server reads QUORVEL_SIM_SCENARIO when first used).
 sim_register() {
   local server
-  server=$(winepath -w "$1")
-  wine regsvr32 /s "$server" >/dev/null 2>&1 || die "regsvr32 could not register $server"
-  on_exit "wine regsvr32 /s /u '$server' >/dev/null 2>&1"
-  QUORVEL_SIM_SCENARIO=$(winepath -w "$2")
+  server=$(wine_path "$1")
+  wine_regsvr32 /s "$server" >/dev/null 2>&1 || die "regsvr32 could not register $server"
+  on_exit "wine_regsvr32 /s /u '$server' >/dev/null 2>&1"
+  QUORVEL_SIM_SCENARIO=$(wine_path "$2")
   export QUORVEL_SIM_SCENARIO
 }
 

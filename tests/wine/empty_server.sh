@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The input checks of a probe run: a missing server or alias shows its message box, puts
 # the focus back in the empty box, and writes nothing, not even the log file.
 source "$(dirname "$0")/wine_test.sh"

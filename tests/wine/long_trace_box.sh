@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The trace box keeps far more than an edit control's default 32K characters: after text
 # typed into it and enough runs to pass that size, every run's lines are still at its end.
 source "$(dirname "$0")/wine_test.sh"

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # A probe run with a server and an alias: the log file beside the program gains the run's
 # opening delimiter, the time-stamped lines and the closing delimiter, each ending in
 # CR LF; the trace box holds the same lines without time stamps or delimiters.

@@ -1,16 +1,19 @@
-# Sourced by each Wine test: the scripts' shared library, the build's Wine prefix, a display
-# (a private X server when there is none), a fresh folder of the test's own, and checks
-# that report every mismatch before the test fails.
+# shellcheck shell=bash
+# Sourced by each Wine test: the scripts' shared library, the build's Wine prefix and the
+# display of the Wine session that ctest's fixture started (wine_session.sh), a folder of
+# the test's own, and checks that report every mismatch before the test fails.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/wine.sh"
-source "$QUORVEL_ROOT/scripts/lib/xvfb.sh"
 source "$QUORVEL_ROOT/scripts/lib/quorvel.sh"
 
 : "${QUORVEL_BUILD_DIR:?run this test through ctest in the windows build}"
-wine_env "$QUORVEL_BUILD_DIR"
-wine_prefix_ready
-xvfb_ensure
+wine_env "$QUORVEL_BUILD_DIR" "${QUORVEL_WINE_BITS:-64}"
+[[ -f $QUORVEL_BUILD_DIR/wine-session/display ]] ||
+  die "no Wine session: run this test through ctest, whose fixture starts one"
+DISPLAY=$(<"$QUORVEL_BUILD_DIR/wine-session/display")
+export DISPLAY
+# shellcheck disable=SC2034 # read by the scripts that source this file
 TEST_DIR="$QUORVEL_BUILD_DIR/wine-tests/$(basename "$0" .sh)"
 
 _failed_checks=0

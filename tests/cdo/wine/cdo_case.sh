@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # One probe run of the real program under Wine against the simulated MAPI server, set up
 # by the case file that CDO_CASE_FILE names:
 #

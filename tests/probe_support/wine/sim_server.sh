@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # The simulated MAPI server for one Wine test; sourced after tests/wine/wine_test.sh.
 #
 #   sim_setup SCENARIO          a fresh TEST_DIR holding a copy of the program (STAGED_EXE)
@@ -11,16 +12,17 @@
 
 sim_setup() {
   : "${QUORVEL_SIM_DLL:?the simulated MAPI server DLL}"
+  # shellcheck disable=SC2034 # read by the test that sources this file
   STAGED_EXE=$(quorvel_stage "$QUORVEL_EXE" "$TEST_DIR")
   cp "$QUORVEL_SIM_DLL" "$TEST_DIR/"
-  SIM_SERVER=$(winepath -w "$TEST_DIR/$(basename "$QUORVEL_SIM_DLL")")
-  wine regsvr32 /s "$SIM_SERVER" >/dev/null 2>&1 || die "regsvr32 could not register $SIM_SERVER"
-  on_exit "wine regsvr32 /s /u '$SIM_SERVER' >/dev/null 2>&1"
+  SIM_SERVER=$(wine_path "$TEST_DIR/$(basename "$QUORVEL_SIM_DLL")")
+  wine_regsvr32 /s "$SIM_SERVER" >/dev/null 2>&1 || die "regsvr32 could not register $SIM_SERVER"
+  on_exit "wine_regsvr32 /s /u '$SIM_SERVER' >/dev/null 2>&1"
 
   printf '%s\n' "$1" >"$TEST_DIR/scenario.txt"
   SIM_CALLS=$TEST_DIR/calls.log
-  QUORVEL_SIM_SCENARIO=$(winepath -w "$TEST_DIR/scenario.txt")
-  QUORVEL_SIM_CALL_LOG=$(winepath -w "$SIM_CALLS")
+  QUORVEL_SIM_SCENARIO=$(wine_path "$TEST_DIR/scenario.txt")
+  QUORVEL_SIM_CALL_LOG=$(wine_path "$SIM_CALLS")
   export QUORVEL_SIM_SCENARIO QUORVEL_SIM_CALL_LOG
 }
 

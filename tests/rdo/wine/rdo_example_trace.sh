@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # A healthy run of both probes: the trace box holds the example trace, with the simulated
 # server's file version on the "RDO v." line, and the server saw the RDO calls in order and
 # has no object left alive when the program closes.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # A first run whose CDO logon blocks past a one-minute time-out: the watchdog writes
 # "    Timeout expired" and a delimiter line to the log and ends the program; the run's
 # own closing delimiter never comes, and the session is not logged off.

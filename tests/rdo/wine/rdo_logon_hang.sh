@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The RDO logon blocks for two and a half minutes under a one-minute time-out, after the
 # CDO logon of the same run has returned: the watchdog writes "    Timeout expired" twice,
 # the logon then returns, and the run finishes with its closing delimiter.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The RDO library's fixed class key is absent while its ProgID still creates the session,
 # through a second class that names the same server DLL: no "RDO v." line, and the RDO
 # probe otherwise runs as usual.
@@ -9,11 +10,11 @@ fixed_class='{FD5A1D69-8132-4B96-ACCF-65C1C3547D21}'
 second_class='{274693BA-9529-4A3E-9473-304B77849A20}'
 
 sim_setup ""
-wine reg delete "HKCR\\CLSID\\$fixed_class" /f >/dev/null 2>&1 ||
+wine_reg delete "HKCR\\CLSID\\$fixed_class" /f >/dev/null 2>&1 ||
   die "could not remove the fixed class key"
-wine reg add 'HKCR\Sarnith.RDOSession\CLSID' /ve /d "$second_class" /f >/dev/null 2>&1 ||
+wine_reg add 'HKCR\Sarnith.RDOSession\CLSID' /ve /d "$second_class" /f >/dev/null 2>&1 ||
   die "could not point the ProgID at the second class"
-second_server=$(wine reg query "HKCR\\CLSID\\$second_class\\InprocServer32" /ve 2>/dev/null | tr -d '\r')
+second_server=$(wine_reg query "HKCR\\CLSID\\$second_class\\InprocServer32" /ve 2>/dev/null | tr -d '\r')
 [[ $second_server == *"$SIM_SERVER"* ]] || die "the second class does not name $SIM_SERVER"
 
 quorvel_start "$STAGED_EXE"

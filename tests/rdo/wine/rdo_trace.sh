@@ -1,9 +1,11 @@
+# shellcheck shell=bash
 # What the RDO Wine tests share: the lines a healthy run writes, and the box's lines from
 # a given line on. Sourced after tests/wine/wine_test.sh.
 
 : "${QUORVEL_SIM_VERSION:?the file version of the simulated server DLL}"
 
 # The CDO probe's lines of a healthy run.
+# shellcheck disable=SC2034 # read by the scripts that source this file
 CDO_LINES='Instantiating CDO
 Logging on to MAPI session using EXSRV01\jdoe
     Session name: jdoe
@@ -13,6 +15,7 @@ Calling ShowAddressBook
 Closing MAPI session'
 
 # The RDO probe's lines of a healthy run after its logon.
+# shellcheck disable=SC2034 # read by the scripts that source this file
 RDO_LINES_AFTER_LOGON='    LogonExchangeMailbox returned LoggedOn = True, checking Inbox
     Retrieved Inbox. Message count = 12
 Attempting to retrieve AddressBook
@@ -22,6 +25,7 @@ Attempting to retrieve AddressBook
 Calling ShowAddressBook
     ShowAddressBook returned 1 recipients'
 
+# shellcheck disable=SC2034 # read by the scripts that source this file
 RDO_ATTEMPT='Attempting LogonExchangeMailbox using jdoe, EXSRV01'
 
 # run_to_delimiter INTERVAL: types the inputs, presses Test and waits for the run's closing

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # What the dialog Wine tests share; sourced after tests/probe_support/wine/sim_server.sh.
 
 # owner_of MEMBER: the window handle (as 0x%08X) that the server's call log shows the

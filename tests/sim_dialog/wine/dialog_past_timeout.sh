@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The CDO address book dialog stays open for 70 s under a one-minute time-out, after the
 # run's logon has returned: the watchdog writes "    Timeout expired" while the dialog is
 # still open (the owner's timer keeps ticking inside the dialog's modal loop), does not end

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # A whole run with both address book calls showing the simulated server's dialog, which
 # closes itself with its first entry picked: each dialog is owned by the window handle the
 # probe passed, which is the Quorvel window, keeps it disabled while open, and the probes

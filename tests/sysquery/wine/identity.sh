@@ -1,8 +1,9 @@
+#!/usr/bin/env bash
 # The program's "Identity: " line under Wine equals DOMAIN\user as the platform itself
 # reports it through the wide account functions.
 source "$(dirname "$0")/../../wine/wine_test.sh"
 
-expected=$(wine "$PLATFORM_REPORT_EXE" identity | tr -d '\r')
+expected=$(wine_run wine "$PLATFORM_REPORT_EXE" identity | tr -d '\r')
 [[ $expected == ?*\\?* ]] || die "the platform reports no DOMAIN\\user: '$expected'"
 quorvel_start "$(quorvel_stage "$QUORVEL_EXE" "$TEST_DIR")"
 expect "the run reaches its closing delimiter" \
