@@ -2,13 +2,17 @@
 # Builds quorvel.exe and the simulated MAPI server, and starts the program under Wine, in a
 # private prefix inside the build folder, against the simulated world of one scenario:
 #
-#   scripts/run.sh [SCENARIO]      SCENARIO: a file name in sim/scenarios/, default healthy
+#   scripts/run.sh [--x86] [SCENARIO]
+#
+#   --x86      the 32-bit program with the 32-bit server (preset windows-x86), as for 32-bit
+#              MAPI libraries; without it, the 64-bit ones (preset windows)
+#   SCENARIO   a file name in sim/scenarios/, default healthy
 #
 # With a display, the window opens there and the script ends when it is closed. Without
 # one, on a private X server: fills in server EXSRV01 and alias jdoe (and the scenario's
 # demo time-out, if it names one), presses Test, waits for this run's closing delimiter in
 # the log, prints Quorvel.log and saves a screenshot of the window to
-# build/windows/quorvel-screenshot.png. The exit code is 0 only when this run reached its
+# quorvel-screenshot.png in the build folder. The exit code is 0 only when this run reached its
 # closing delimiter (the log beside the program keeps earlier runs too) or, for a scenario
 # meant to end through the watchdog, when the run's last lines are "    Timeout expired"
 # and the delimiter the watchdog writes before it ends the program.
@@ -28,13 +32,20 @@ readonly RUN_WAIT_SECONDS=900
 # A run whose log has not grown for this long is hanging in a guarded call.
 readonly HANG_SECONDS=3
 
-[[ $# -le 1 ]] || die "usage: $0 [SCENARIO]"
+preset=windows
+bits=64
+if [[ ${1:-} == --x86 ]]; then
+  preset=windows-x86
+  bits=32
+  shift
+fi
+[[ $# -le 1 && ${1:-} != -* ]] || die "usage: $0 [--x86] [SCENARIO]"
 scenario=${1:-healthy}
 scenario_file=$(sim_scenario_file "$scenario")
 demo_timeout=$(sim_directive "$scenario_file" demo-timeout)
 ends_by=$(sim_directive "$scenario_file" demo-ends-by)
 
-build_dir=$(preset_dir windows)
+build_dir=$(preset_dir "$preset")
 exe=$build_dir/quorvel.exe
 log=$build_dir/Quorvel.log
 sim_dll=$build_dir/sim/quorvel_sim.dll
@@ -47,7 +58,7 @@ run_on_display() {
   say "starting $exe on $DISPLAY, scenario $scenario"
   [[ -z $demo_timeout ]] ||
     say "type $demo_timeout into the time-out box to see what this scenario shows"
-  wine "$exe"
+  wine "$exe" </dev/null
 }
 
 log_size() {
@@ -128,8 +139,8 @@ run_headless() {
 }
 
 "$QUORVEL_ROOT/scripts/install-deps.sh"
-build_preset windows quorvel quorvel_sim qvdrive >&2
-wine_env "$build_dir"
+build_preset "$preset" quorvel quorvel_sim qvdrive >&2
+wine_env "$build_dir" "$bits"
 wine_prefix_ready
 if [[ -n ${DISPLAY:-} ]]; then
   run_on_display
