@@ -1,6 +1,8 @@
 # The package for Windows users (target `dist`): a zip named for the version and the
 # bitness, quorvel-<version>-win64.zip or -win32.zip in the build folder, holding one folder
-# of the same name with quorvel.exe (stripped) and README.txt (docs/dist-readme.txt).
+# of the same name with quorvel.exe (stripped) and README.txt (docs/dist-readme.txt), and
+# beside it SHA256SUMS, the zip's SHA-256 in the form `sha256sum -c` reads. The zip's bytes
+# depend on the commit only (cmake/dist-pack.cmake says how).
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(QUORVEL_DIST_BITNESS win64)
 else()
@@ -8,21 +10,26 @@ else()
 endif()
 set(QUORVEL_DIST_NAME quorvel-${PROJECT_VERSION}-${QUORVEL_DIST_BITNESS})
 set(QUORVEL_DIST_STAGE ${CMAKE_BINARY_DIR}/dist)
-set(QUORVEL_DIST_ZIP ${CMAKE_BINARY_DIR}/${QUORVEL_DIST_NAME}.zip)
 set(QUORVEL_DIST_README ${CMAKE_SOURCE_DIR}/docs/dist-readme.txt)
 file(MAKE_DIRECTORY ${QUORVEL_DIST_STAGE})
+find_program(QUORVEL_ZIP zip REQUIRED)
+find_package(Git QUIET)
 
-add_custom_command(
-  OUTPUT ${QUORVEL_DIST_ZIP}
+# Packed on every build of the target: the entries carry the commit's time, and a new
+# commit is no dependency a build can see. Stripping and zipping take about a second.
+# strip writes the current time into the PE header unless --preserve-dates has it keep the
+# built program's, which is none (cmake/windows.cmake).
+add_custom_target(dist
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${QUORVEL_DIST_STAGE}/${QUORVEL_DIST_NAME}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${QUORVEL_DIST_STAGE}/${QUORVEL_DIST_NAME}
-  COMMAND ${CMAKE_STRIP} --strip-all -o ${QUORVEL_DIST_STAGE}/${QUORVEL_DIST_NAME}/quorvel.exe
-          $<TARGET_FILE:quorvel>
+  COMMAND ${CMAKE_STRIP} --strip-all --preserve-dates
+          -o ${QUORVEL_DIST_STAGE}/${QUORVEL_DIST_NAME}/quorvel.exe $<TARGET_FILE:quorvel>
   COMMAND ${CMAKE_COMMAND} -E copy ${QUORVEL_DIST_README}
           ${QUORVEL_DIST_STAGE}/${QUORVEL_DIST_NAME}/README.txt
-  COMMAND ${CMAKE_COMMAND} -E tar cf ${QUORVEL_DIST_ZIP} --format=zip ${QUORVEL_DIST_NAME}
-  WORKING_DIRECTORY ${QUORVEL_DIST_STAGE}
-  DEPENDS quorvel ${QUORVEL_DIST_README}
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -DGIT=${GIT_EXECUTABLE}
+          -DZIP=${QUORVEL_ZIP} -DSTAGE=${QUORVEL_DIST_STAGE} -DNAME=${QUORVEL_DIST_NAME}
+          -DOUT_DIR=${CMAKE_BINARY_DIR} -P ${CMAKE_CURRENT_LIST_DIR}/dist-pack.cmake
+  BYPRODUCTS ${CMAKE_BINARY_DIR}/${QUORVEL_DIST_NAME}.zip ${CMAKE_BINARY_DIR}/SHA256SUMS
   COMMENT "Packing ${QUORVEL_DIST_NAME}.zip"
   VERBATIM)
-add_custom_target(dist DEPENDS ${QUORVEL_DIST_ZIP})
+add_dependencies(dist quorvel)

@@ -1,6 +1,17 @@
 # Windows: the core over the Win32 platform, and quorvel.exe.
 enable_language(RC)
 
+# The same commit gives the same bytes wherever and whenever it is built. The linker writes
+# no link time into the PE header (the header's checksum covers the time, so it then stays
+# put as well), and the source and build folders' paths reach neither __FILE__ nor debug
+# information: the build folder's becomes "build", the source folder's ".". The build
+# folder's map comes second because it often lies inside the source folder, and the last
+# matching map wins.
+add_link_options(-Wl,--no-insert-timestamp)
+add_compile_options(
+  $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.>
+  $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_BINARY_DIR}=build>)
+
 # The window and the program's entry point go into the executable; the rest of the
 # platform layer sits under the core, where the simulated components and tests reuse it.
 set(QUORVEL_WIN32_DIR ${CMAKE_SOURCE_DIR}/src/platform/win32)

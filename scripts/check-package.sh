@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Checks Windows packages that the builds' `dist` target made, without running them (the
 # 32-bit one cannot run here): the zip holds the program and its read-me, the read-me has
-# CR LF line ends, and the packed quorvel.exe is of the package's bitness, imports only
+# CR LF line ends, the SHA256SUMS beside the zip holds the zip's SHA-256, and the packed
+# quorvel.exe is of the package's bitness, carries no link time in its header, imports only
 # DLLs that Windows always loads from its own directory, and carries exactly one manifest
 # and one version resource. Prints one line per check and ends with "N passed, N failed".
 #
 #   scripts/check-package.sh build/windows/quorvel-1.0.0-win64.zip ...
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+source "$QUORVEL_ROOT/scripts/lib/checks.sh"
 
 # The Known DLLs: an import of one of these is always satisfied from the system directory,
 # never from a DLL planted beside the program.
@@ -16,26 +18,13 @@ readonly SYSTEM_DLLS=(advapi32 combase comdlg32 gdi32 imm32 kernel32 msvcrt ntdl
 readonly RT_VERSION=0x000010
 readonly RT_MANIFEST=0x000018
 
-passed=0
-failed=0
-
-# check WHAT COMMAND...: one check, counted.
-check() {
-  if "${@:2}"; then
-    say "ok: $1"
-    passed=$((passed + 1))
-  else
-    say "FAILED: $1"
-    failed=$((failed + 1))
-  fi
-}
-
 # The package being checked, unpacked.
 unpacked=$(mktemp -d)
 on_exit "rm -rf '$unpacked'"
 name=
 exe=
 readme=
+sums=
 
 holds_exactly_its_two_files() {
   local actual
@@ -49,6 +38,30 @@ holds_exactly_its_two_files() {
 readme_has_crlf_line_ends() {
   [[ -s $readme && $(tail -c 2 "$readme" | od -An -tx1) == " 0d 0a" ]] &&
     ! grep -q $'[^\r]$\|^$' "$readme"
+}
+
+# The SHA256SUMS beside the zip has a line for it, and sha256sum finds the zip matches it.
+sums_vouch_for_the_zip() {
+  local line
+  line=$(awk -v zip="$name.zip" '$2 == zip' "$sums" 2>/dev/null)
+  [[ -n $line ]] || {
+    say "no line for $name.zip in $sums"
+    return 1
+  }
+  (cd "$(dirname "$sums")" && sha256sum --check --status <<<"$line")
+}
+
+# The header's TimeDateStamp is zero, so that every build of one commit gives the same
+# bytes: the PE header starts where the DOS header's e_lfanew (offset 60) says, and the
+# stamp is 8 bytes into it.
+has_no_link_time() {
+  local header stamp
+  header=$(od -An -tu4 -j 60 -N 4 "$exe")
+  stamp=$(od -An -tx4 -j $((header + 8)) -N 4 "$exe")
+  [[ $stamp == " 00000000" ]] || {
+    say "link time stamp: 0x${stamp# }"
+    return 1
+  }
 }
 
 # is_format FORMAT: objdump's name of the file format, pei-i386 or pei-x86-64.
@@ -95,10 +108,13 @@ check_package() {
   (cd "$unpacked" && cmake -E tar xf "$zip")
   exe=$unpacked/$name/quorvel.exe
   readme=$unpacked/$name/README.txt
+  sums=$(dirname "$zip")/SHA256SUMS
   say "checking $zip"
   check "the zip holds $name/quorvel.exe and $name/README.txt only" holds_exactly_its_two_files
   check "README.txt ends every line with CR LF" readme_has_crlf_line_ends
+  check "SHA256SUMS beside the zip holds its SHA-256" sums_vouch_for_the_zip
   check "quorvel.exe is $format" is_format "$format"
+  check "quorvel.exe carries no link time" has_no_link_time
   check "quorvel.exe imports system DLLs only" imports_system_dlls_only
   check "quorvel.exe carries exactly one manifest" has_one_resource "$RT_MANIFEST"
   check "quorvel.exe carries exactly one version resource" has_one_resource "$RT_VERSION"
@@ -109,5 +125,4 @@ for zip in "$@"; do
   [[ -f $zip ]] || die "no such package: $zip (build the dist target)"
   check_package "$(realpath "$zip")"
 done
-printf '%d passed, %d failed\n' "$passed" "$failed"
-[[ $failed -eq 0 ]]
+checks_summary

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds the two Windows packages, each with quorvel.exe and its read-me, and puts both in
-# build/windows: quorvel-<version>-win64.zip (preset windows) and quorvel-<version>-win32.zip
-# (preset windows-x86, for 32-bit MAPI libraries); then checks them (scripts/check-package.sh).
+# Builds the two Windows packages, each with quorvel.exe and its read-me:
+# quorvel-<version>-win64.zip (preset windows) and quorvel-<version>-win32.zip (preset
+# windows-x86, for 32-bit MAPI libraries), each with a SHA256SUMS beside it in its build
+# folder; gathers both zips and one SHA256SUMS for the two into build/dist, the release to
+# publish; then checks the packages (scripts/check-package.sh) and prints their paths.
 #
 #   scripts/dist.sh
 set -euo pipefail
@@ -12,8 +14,14 @@ source "$QUORVEL_ROOT/scripts/lib/build.sh"
 build_preset windows dist >&2
 build_preset windows-x86 dist >&2
 
-win32=$(package_of windows-x86)
-cp "$win32" "$(preset_dir windows)/"
-packages=("$(package_of windows)" "$(preset_dir windows)/$(basename "$win32")")
+release=$(preset_dir dist)
+rm -rf "${release:?}"
+mkdir -p "$release"
+packages=()
+for preset in windows windows-x86; do
+  cp "$(package_of "$preset")" "$release/"
+  cat "$(preset_dir "$preset")/SHA256SUMS" >>"$release/SHA256SUMS"
+  packages+=("$release/$(basename "$(package_of "$preset")")")
+done
 "$QUORVEL_ROOT/scripts/check-package.sh" "${packages[@]}" >/dev/null
 printf '%s\n' "${packages[@]}"

@@ -1,0 +1,23 @@
+# shellcheck shell=bash
+# Counted checks for the check scripts: one "ok: WHAT" or "FAILED: WHAT" line per check,
+# and the closing "N passed, N failed" line that scripts/test.sh reads.
+
+passed=0
+failed=0
+
+# check WHAT COMMAND...: one check, counted.
+check() {
+  if "${@:2}"; then
+    say "ok: $1"
+    passed=$((passed + 1))
+  else
+    say "FAILED: $1"
+    failed=$((failed + 1))
+  fi
+}
+
+# checks_summary: the closing line; fails when any check failed.
+checks_summary() {
+  printf '%d passed, %d failed\n' "$passed" "$failed"
+  [[ $failed -eq 0 ]]
+}
