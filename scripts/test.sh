@@ -122,10 +122,11 @@ wine_suites_finish() {
   done
 }
 
-# The two packages for Windows users: as built, and rebuilt from clean clones.
+# The two packages for Windows users: as built, and rebuilt from two clean clones.
 package_suite() {
   checks "packages: check" "$QUORVEL_ROOT/scripts/check-package.sh" \
     "$(package_of windows)" "$(package_of windows-x86)"
+  checks "packages: reproducible" "$QUORVEL_ROOT/scripts/check-reproducible.sh"
 }
 
 checks "tidy" "$QUORVEL_ROOT/scripts/check-tidy.sh"
