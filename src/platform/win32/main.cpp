@@ -37,8 +37,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (!window.Open()) return 1;
   // COM is first needed when Test is pressed. Input, and the commands other programs post,
   // reach the form only through the message loop below, so entering the apartment here is
-  // in time, and keeps COM's own start-up (the apartment and its hidden window) out of the
-  // time to the window.
+  // in time, and keeps COM's start-up (loading ole32, a delay import, and setting up the
+  // apartment with its hidden window) out of the time to the window.
   apartment.emplace();
   return window.RunMessageLoop();
 }
