@@ -66,6 +66,12 @@ set_property(TARGET quorvel APPEND PROPERTY LINK_DEPENDS
 set_source_files_properties(${QUORVEL_WIN32_DIR}/quorvel.rc PROPERTIES OBJECT_DEPENDS
   ${QUORVEL_WIN32_DIR}/quorvel.manifest)
 
+# COM serves the probes only, once Test is pressed: ole32 and oleaut32 are loaded on their
+# first call, after the window is up, not with the program. Both are Known DLLs, loaded from
+# the system directory either way.
+include(cmake/delay_imports.cmake)
+quorvel_delay_imports(quorvel ole32 oleaut32)
+
 include(cmake/dist.cmake)
 
 enable_testing()

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Start-to-window time of quorvel.exe under Wine beside minimal_window.exe, a program that
-# only opens one window and is built the same way. Each of N runs (default 10, the two
-# programs taking turns) times from starting the program to its window being shown on the
-# private X server; prints each program's median and the ratio of the two. Then the size of
-# quorvel.exe, and its peak memory after a whole probe run against the healthy simulated
-# world beside minimal_window.exe's once its window is shown. A measurement, not a test.
+# only opens one window and is built the same way, with the same manifest. Each of N runs
+# (default 21, the two programs taking turns) times from starting the program to its window
+# being shown on the private X server; prints each program's median and the ratio of the
+# two. Then the size of quorvel.exe, and its peak memory after a whole probe run against the
+# healthy simulated world beside minimal_window.exe's once its window is shown. A
+# measurement, not a test.
 #
 # The peak memory is the peak resident set (VmHWM in /proc) of the Linux process in which
 # Wine runs the program: Wine's own loader and DLLs are part of it, which is why
@@ -19,7 +20,7 @@ source "$QUORVEL_ROOT/scripts/lib/xvfb.sh"
 source "$QUORVEL_ROOT/scripts/lib/quorvel.sh"
 source "$QUORVEL_ROOT/scripts/lib/sim.sh"
 
-runs=${1:-10}
+runs=${1:-21}
 [[ $runs =~ ^[1-9][0-9]*$ ]] || die "usage: $0 [N]"
 
 # start_to_window EXE CAPTION: milliseconds from the start to the window being mapped.

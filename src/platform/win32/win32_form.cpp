@@ -88,9 +88,9 @@ bool Win32Form::Open() {
                                 this));
   if (!window_) return false;
   TrimSystemMenu(window_.get());
-  if (!CreateControls()) return false;
   const UINT dpi = dpi::ForWindow(window_.get());
-  ApplyLayout(dpi);
+  if (!CreateControls(dpi)) return false;
+  ApplyFont(dpi);
   SizeAndCentre(dpi);
   lastFocus_ = Control(Box::Server);
   ShowWindow(window_.get(), SW_SHOWNORMAL);
@@ -99,12 +99,15 @@ bool Win32Form::Open() {
   return true;
 }
 
-// Creation order is tab order, and so also z-order, which is what Tab follows.
-bool Win32Form::CreateControls() {
+// Creation order is tab order, and so also z-order, which is what Tab follows. Each control
+// is created in its place at `dpi`, so none has to be moved before the window shows.
+bool Win32Form::CreateControls(UINT dpi) {
   for (const layout::ControlSpec& spec : layout::kControls) {
+    const RECT rect = layout::PixelRect(spec, dpi);
     const HWND control = CreateWindowExW(
         layout::ExStyle(spec.kind), layout::WindowClass(spec.kind), spec.text,
-        WS_CHILD | WS_VISIBLE | layout::Style(spec.kind), 0, 0, 0, 0, window_.get(),
+        WS_CHILD | WS_VISIBLE | layout::Style(spec.kind), rect.left, rect.top,
+        rect.right - rect.left, rect.bottom - rect.top, window_.get(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), ProgramInstance(), nullptr);
     if (!control) return false;
   }
@@ -113,17 +116,25 @@ bool Win32Form::CreateControls() {
   return true;
 }
 
+// After a move to a monitor of another DPI: the controls' places and font at the new DPI.
 void Win32Form::ApplyLayout(UINT dpi) {
-  UniqueGdiObject font = dpi::MessageFont(dpi);
   for (const layout::ControlSpec& spec : layout::kControls) {
-    const HWND control = GetDlgItem(window_.get(), spec.id);
     const RECT rect = layout::PixelRect(spec, dpi);
-    SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left,
-                 rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    SetWindowPos(GetDlgItem(window_.get(), spec.id), nullptr, rect.left, rect.top,
+                 rect.right - rect.left, rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  ApplyFont(dpi);
+}
+
+void Win32Form::ApplyFont(UINT dpi) {
+  UniqueGdiObject font = dpi::MessageFont(dpi);
+  if (!font) return;
+  for (const layout::ControlSpec& spec : layout::kControls) {
+    SendMessageW(GetDlgItem(window_.get(), spec.id), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(font.get()), TRUE);
   }
   // The controls now use the new font, so the old one can go.
-  if (font) font_ = std::move(font);
+  font_ = std::move(font);
 }
 
 void Win32Form::SizeAndCentre(UINT dpi) {

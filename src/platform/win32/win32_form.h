@@ -51,8 +51,9 @@ class Win32Form final : public FormWindow, private Timer {
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  bool CreateControls();
+  bool CreateControls(UINT dpi);
   void ApplyLayout(UINT dpi);
+  void ApplyFont(UINT dpi);
   void SizeAndCentre(UINT dpi);
   void OnActivate(WPARAM wParam);
   void OnNextControl(WPARAM wParam, LPARAM lParam);
