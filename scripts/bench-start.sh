@@ -27,7 +27,7 @@ runs=${1:-21}
 start_to_window() {
   local started shown pid
   started=$(date +%s%N)
-  wine "$1" >/dev/null 2>&1 &
+  wine "$1" </dev/null >/dev/null 2>&1 &
   pid=$!
   until xdotool search --onlyvisible --name "^$2\$" >/dev/null 2>&1; do
     kill -0 "$pid" 2>/dev/null || die "$1 ended before showing its window"
@@ -38,9 +38,21 @@ start_to_window() {
   echo $(((shown - started) / 1000000))
 }
 
-# peak_kb PID: the process's peak resident set, in KiB.
+# peak_kb EXE: the peak resident set, in KiB, of the Linux process that runs the program at
+# EXE. It is not always the process the wine launcher started: that may be a launcher of
+# its own (start.exe, for a program of the other bitness), so the process is found by the
+# program's path, which Wine gives as its first argument, in Unix or in Windows form.
 peak_kb() {
-  awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"
+  local windows_form cmdline argv0
+  windows_form="z:${1//\//\\}"
+  for cmdline in /proc/[0-9]*/cmdline; do
+    IFS= read -r -d '' argv0 <"$cmdline" 2>/dev/null || continue
+    if [[ $argv0 == "$1" || ${argv0,,} == "${windows_form,,}" ]]; then
+      awk '/^VmHWM:/ { print $2 }' "${cmdline%cmdline}status"
+      return
+    fi
+  done
+  die "no process runs $1"
 }
 
 median() {
@@ -56,7 +68,7 @@ on_exit wine_stop
 wine_prefix_ready
 wine_virtual_desktop on
 # Keep one wineserver up throughout, so each run measures the program's start only.
-wineserver --persistent
+wine_session_start
 
 quorvel=$(quorvel_stage "$build_dir/quorvel.exe" "$build_dir/bench-start/quorvel")
 minimal=$(quorvel_stage "$build_dir/tools/minimal_window/minimal_window.exe" \
@@ -82,18 +94,18 @@ sim_register "$build_dir/sim/quorvel_sim.dll" "$(sim_scenario_file healthy)"
 sim_dialogs_close_themselves
 quorvel_start "$quorvel"
 qvdrive wait-window 60 >/dev/null
-quorvel_shown_kb=$(peak_kb "$QUORVEL_PID")
+quorvel_shown_kb=$(peak_kb "$quorvel")
 qvdrive wait-window 5 set server EXSRV01 set alias jdoe mark-log click test \
   wait-log-delim 120 >/dev/null
-quorvel_run_kb=$(peak_kb "$QUORVEL_PID")
+quorvel_run_kb=$(peak_kb "$quorvel")
 quorvel_stop
 
-wine "$minimal" >/dev/null 2>&1 &
+wine "$minimal" </dev/null >/dev/null 2>&1 &
 minimal_pid=$!
 until xdotool search --onlyvisible --name '^Minimal$' >/dev/null 2>&1; do
   kill -0 "$minimal_pid" 2>/dev/null || die "$minimal ended before showing its window"
 done
-minimal_kb=$(peak_kb "$minimal_pid")
+minimal_kb=$(peak_kb "$minimal")
 kill "$minimal_pid"
 wait "$minimal_pid" 2>/dev/null || true
 

@@ -120,7 +120,9 @@ wine_session_start() {
   wine_run wine cmd /c exit >/dev/null || die "no Wine program starts in $WINEPREFIX"
 }
 
-# wine_stop: ends every process of the prefix and its wineserver.
+# wine_stop: ends every process of the prefix and its wineserver, and waits until the
+# wineserver is gone, so that a session started next gets a server of its own.
 wine_stop() {
   wine_run wineserver --kill >/dev/null 2>&1 || true
+  wine_run wineserver --wait >/dev/null 2>&1 || true
 }
