@@ -13,7 +13,6 @@
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
-source "$QUORVEL_ROOT/scripts/lib/wine.sh"
 
 cd "$QUORVEL_ROOT" || exit 1
 "$QUORVEL_ROOT/scripts/install-deps.sh" || die "installing the build dependencies failed"
@@ -101,12 +100,13 @@ wine_suite_start() {
     run_ctest "$1"
   ) >"$output" 2>&1 &
   wine_suites+=("$1 $! $output")
-  on_exit "kill $! 2>/dev/null; stop_wine_of $1"
+  on_exit "kill $! 2>/dev/null; end_wine_session_of $1"
 }
 
-# stop_wine_of PRESET: ends whatever Wine still runs in the preset's prefix.
-stop_wine_of() {
-  (wine_env "$(preset_dir "$1")" && wine_stop)
+# end_wine_session_of PRESET: ends what the preset's Wine session still runs, should its
+# tests have been cut short before their fixture ended it.
+end_wine_session_of() {
+  QUORVEL_BUILD_DIR=$(preset_dir "$1") bash "$QUORVEL_ROOT/tests/wine/wine_session.sh" stop
 }
 
 # wine_suites_finish: waits for each Wine suite and counts its results.
