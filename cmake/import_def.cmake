@@ -1,13 +1,11 @@
 # Writes the module-definition file of the functions an import library imports from its DLL,
 # named as the compiler calls them:
 #
-#   cmake -DNM=... -DIMPORT_LIBRARY=libole32.a -DDLL=ole32.dll -DUNDERSCORED=OFF
-#         -DDEF=ole32.def -P import_def.cmake
+#   cmake -DNM=... -DIMPORT_LIBRARY=libole32.a -DDLL=ole32.dll -DDEF=ole32.def
+#         -P import_def.cmake
 #
 # The import library holds, for each function, a thunk (T name) and the pointer the loader
-# fills in (I __imp_name); data exports have the pointer only and are left out. Where C
-# names carry a leading underscore (UNDERSCORED, 32-bit x86), the definition file leaves it
-# out, as dlltool adds it back.
+# fills in (I __imp_name); data exports have the pointer only and are left out.
 cmake_policy(VERSION 3.25)
 
 execute_process(COMMAND ${NM} -g --defined-only ${IMPORT_LIBRARY}
@@ -28,9 +26,6 @@ set(exports "")
 foreach(name IN LISTS thunks)
   if(NOT name IN_LIST pointers)
     continue()
-  endif()
-  if(UNDERSCORED)
-    string(REGEX REPLACE "^_" "" name "${name}")
   endif()
   string(APPEND exports "${name}\n")
 endforeach()

@@ -66,11 +66,15 @@ set_property(TARGET quorvel APPEND PROPERTY LINK_DEPENDS
 set_source_files_properties(${QUORVEL_WIN32_DIR}/quorvel.rc PROPERTIES OBJECT_DEPENDS
   ${QUORVEL_WIN32_DIR}/quorvel.manifest)
 
-# COM serves the probes only, once Test is pressed: ole32 and oleaut32 are loaded on their
-# first call, after the window is up, not with the program. Both are Known DLLs, loaded from
-# the system directory either way.
-include(cmake/delay_imports.cmake)
-quorvel_delay_imports(quorvel ole32 oleaut32)
+# COM serves the probes only, once Test is pressed: the 64-bit program loads ole32 and
+# oleaut32 on their first call, after the window is up, not with the program. Both are Known
+# DLLs, loaded from the system directory either way. The 32-bit program imports them as
+# usual: this toolchain's 32-bit delay-import libraries leave the functions' slots in the
+# program's import address table empty, and the first call into COM jumps to address 0.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  include(cmake/delay_imports.cmake)
+  quorvel_delay_imports(quorvel ole32 oleaut32)
+endif()
 
 include(cmake/dist.cmake)
 

@@ -114,10 +114,12 @@ wine_virtual_desktop() {
 # wine_session_start: a wineserver that stays until wine_stop, with services.exe and the
 # desktop brought up, none of them holding a descriptor of the caller's. The desktop ends
 # when the last program does and comes back with the next one, so programs started later
-# still go through wine_run or write to /dev/null.
+# still go through wine_run or write to /dev/null. A program that crashes ends at once with
+# a backtrace on its standard error, instead of waiting on Wine's crash dialog.
 wine_session_start() {
   wine_run wineserver --persistent || die "the wineserver did not start"
-  wine_run wine cmd /c exit >/dev/null || die "no Wine program starts in $WINEPREFIX"
+  wine_reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null ||
+    die "no Wine program starts in $WINEPREFIX"
 }
 
 # wine_stop: ends every process of the prefix and its wineserver, and waits until the
