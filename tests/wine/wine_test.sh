@@ -7,7 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/wine.sh"
 source "$QUORVEL_ROOT/scripts/lib/quorvel.sh"
 
-: "${QUORVEL_BUILD_DIR:?run this test through ctest in the windows build}"
+: "${QUORVEL_BUILD_DIR:?run this test through ctest in a Windows build}"
 wine_env "$QUORVEL_BUILD_DIR" "${QUORVEL_WINE_BITS:-64}"
 [[ -f $QUORVEL_BUILD_DIR/wine-session/display ]] ||
   die "no Wine session: run this test through ctest, whose fixture starts one"
