@@ -21,11 +21,6 @@ xvfb_stop() {
   XVFB_PID=
 }
 
-# xvfb_ensure: starts a private X server unless a display is already there.
-xvfb_ensure() {
-  [[ -n ${DISPLAY:-} ]] || xvfb_start
-}
-
 # _xvfb_launch [PREFIX...]: starts Xvfb (through PREFIX, if given) and waits for the
 # display number it reports.
 _xvfb_launch() {
