@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Checks Windows packages that the builds' `dist` target made, as shipped and without running
-# them: the zip holds the program and its read-me, the read-me has CR LF line ends, the
-# SHA256SUMS beside the zip holds the zip's SHA-256, and the packed quorvel.exe is of the
-# package's bitness, carries no link time in its header, imports only DLLs that Windows
-# always loads from its own directory (whether at start or on first use), and carries
-# exactly one manifest and one version resource. Prints one line per check and ends with
-# "N passed, N failed".
+# Checks Windows packages that the builds' `dist` target made (or scripts/sign.sh signed),
+# as shipped and without running them: the zip holds the program, its read-me and the guide
+# to reading a trace, the two text files have CR LF line ends, the zip and the program stay
+# within the sizes the README states, the SHA256SUMS beside the zip holds the zip's SHA-256,
+# and the packed quorvel.exe is of the package's bitness, carries no link time in its
+# header, imports only DLLs that Windows always loads from its own directory (whether at
+# start or on first use), and carries exactly one manifest and one version resource. Prints
+# one line per check and ends with "N passed, N failed".
 #
 #   scripts/check-package.sh build/windows/quorvel-1.0.0-win64.zip ...
 set -euo pipefail
@@ -19,6 +20,9 @@ readonly SYSTEM_DLLS=(advapi32 combase comdlg32 gdi32 imm32 kernel32 msvcrt ntdl
   psapi rpcrt4 sechost shell32 shlwapi user32 ws2_32)
 readonly RT_VERSION=0x000010
 readonly RT_MANIFEST=0x000018
+# The sizes the README promises, in bytes: the packed program, and the zip.
+readonly MAX_EXE_BYTES=$((512 * 1024))
+readonly MAX_ZIP_BYTES=$((256 * 1024))
 
 # The package being checked, unpacked, and the program's import data.
 unpacked=$(mktemp -d)
@@ -27,21 +31,34 @@ idata=$(mktemp)
 on_exit "rm -f '$idata'"
 name=
 exe=
-readme=
 sums=
+# The files a package holds, in name order.
+readonly PACKAGE_FILES=(README.txt quorvel.exe reading-a-trace.txt)
+readonly TEXT_FILES=(README.txt reading-a-trace.txt)
 
-holds_exactly_its_two_files() {
-  local actual
-  actual=$(cd "$unpacked" && find . -type f | sed 's|^\./||' | sort)
-  [[ $actual == "$name/README.txt"$'\n'"$name/quorvel.exe" ]] || {
+holds_exactly_its_files() {
+  local actual expected
+  actual=$(cd "$unpacked" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+  expected=$(printf '%s\n' "${PACKAGE_FILES[@]/#/$name/}")
+  [[ $actual == "$expected" ]] || {
     say "the zip holds: $actual"
     return 1
   }
 }
 
-readme_has_crlf_line_ends() {
-  [[ -s $readme && $(tail -c 2 "$readme" | od -An -tx1) == " 0d 0a" ]] &&
-    ! grep -q $'[^\r]$\|^$' "$readme"
+# has_crlf_line_ends FILE: not empty, and every line ends with CR LF.
+has_crlf_line_ends() {
+  [[ -s $1 && $(tail -c 2 "$1" | od -An -tx1) == " 0d 0a" ]] && ! grep -q $'[^\r]$\|^$' "$1"
+}
+
+# is_at_most FILE BYTES
+is_at_most() {
+  local size
+  size=$(stat -c %s "$1")
+  ((size <= $2)) || {
+    say "$(basename "$1") is $size bytes"
+    return 1
+  }
 }
 
 # The SHA256SUMS beside the zip has a line for it, and sha256sum finds the zip matches it.
@@ -118,18 +135,22 @@ check_package() {
   local zip=$1 format
   name=$(basename "$zip" .zip)
   case $name in
-    quorvel-*-win64) format=pei-x86-64 ;;
-    quorvel-*-win32) format=pei-i386 ;;
+    quorvel-*-win64 | quorvel-*-win64-signed) format=pei-x86-64 ;;
+    quorvel-*-win32 | quorvel-*-win32-signed) format=pei-i386 ;;
     *) die "not a package's name: $name" ;;
   esac
   rm -rf "${unpacked:?}"/*
   (cd "$unpacked" && cmake -E tar xf "$zip")
   exe=$unpacked/$name/quorvel.exe
-  readme=$unpacked/$name/README.txt
   sums=$(dirname "$zip")/SHA256SUMS
   say "checking $zip"
-  check "the zip holds $name/quorvel.exe and $name/README.txt only" holds_exactly_its_two_files
-  check "README.txt ends every line with CR LF" readme_has_crlf_line_ends
+  check "the zip holds ${PACKAGE_FILES[*]} in $name/, and nothing else" holds_exactly_its_files
+  local text
+  for text in "${TEXT_FILES[@]}"; do
+    check "$text ends every line with CR LF" has_crlf_line_ends "$unpacked/$name/$text"
+  done
+  check "the zip is at most $MAX_ZIP_BYTES bytes" is_at_most "$zip" "$MAX_ZIP_BYTES"
+  check "quorvel.exe is at most $MAX_EXE_BYTES bytes" is_at_most "$exe" "$MAX_EXE_BYTES"
   check "SHA256SUMS beside the zip holds its SHA-256" sums_vouch_for_the_zip
   check "quorvel.exe is $format" is_format "$format"
   check "quorvel.exe carries no link time" has_no_link_time

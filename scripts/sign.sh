@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Signs the Windows packages with the deploying organisation's code-signing certificate, for
+# AppLocker and WDAC publisher rules and for SmartScreen:
+#
+#   QUORVEL_SIGN_PKCS12=signer.pfx QUORVEL_SIGN_PASSWORD=... scripts/sign.sh [-o DIR] [ZIP...]
+#
+#   QUORVEL_SIGN_PKCS12     the certificate with its private key, a PKCS#12 (.pfx, .p12) file
+#   QUORVEL_SIGN_PASSWORD   the password of that file
+#   QUORVEL_SIGN_TIMESTAMP  optional: the URL of an RFC 3161 time-stamp server; a signature
+#                           time-stamped when it was made stays valid after the certificate
+#                           expires
+#   -o DIR                  where the signed packages go; default build/dist-signed
+#   ZIP...                  the packages to sign; default the release that scripts/dist.sh
+#                           builds and gathers in build/dist
+#
+# For each quorvel-<version>-win64.zip (or -win32.zip) it writes
+# quorvel-<version>-win64-signed.zip: the same files in a folder of that name, quorvel.exe
+# with an Authenticode signature (SHA-256) added, packed the same reproducible way and with
+# the same time on every entry as the unsigned zip; and one SHA256SUMS for the signed zips.
+# Signing only appends the signature to the program: `osslsigncode remove-signature` gives
+# back the unsigned quorvel.exe byte for byte. Prints the signed packages' paths.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+source "$QUORVEL_ROOT/scripts/lib/build.sh"
+
+out=$(preset_dir dist-signed)
+if [[ ${1:-} == -o ]]; then
+  [[ $# -ge 2 ]] || die "usage: $0 [-o DIR] [ZIP...]"
+  out=$2
+  shift 2
+fi
+[[ -n ${QUORVEL_SIGN_PKCS12:-} && -r $QUORVEL_SIGN_PKCS12 ]] ||
+  die "QUORVEL_SIGN_PKCS12 must name a readable PKCS#12 file: the certificate and its key"
+[[ -n ${QUORVEL_SIGN_PASSWORD+set} ]] || die "QUORVEL_SIGN_PASSWORD must hold its password"
+
+zips=("$@")
+if [[ ${#zips[@]} -eq 0 ]]; then
+  release=$(preset_dir dist)
+  "$QUORVEL_ROOT/scripts/dist.sh" >/dev/null
+  zips=("$release"/quorvel-*-win64.zip "$release"/quorvel-*-win32.zip)
+fi
+command -v osslsigncode >/dev/null || "$QUORVEL_ROOT/scripts/install-deps.sh"
+
+work=$(mktemp -d)
+on_exit "rm -rf '$work'"
+# The password goes to osslsigncode through a file only this user can read, never on a
+# command line that other users may see.
+(umask 077 && printf '%s' "$QUORVEL_SIGN_PASSWORD" >"$work/password")
+timestamp=()
+[[ -z ${QUORVEL_SIGN_TIMESTAMP:-} ]] || timestamp=(-ts "$QUORVEL_SIGN_TIMESTAMP")
+
+# sign_package ZIP: the signed package of ZIP in $out, and its line in $out/SHA256SUMS.
+sign_package() {
+  local zip name signed time
+  zip=$(realpath "$1")
+  name=$(basename "$zip" .zip)
+  [[ $name =~ ^quorvel-.+-win(64|32)$ ]] || die "not an unsigned package's name: $name"
+  signed=$name-signed
+  mkdir -p "$work/$name/in" "$work/$name/stage/$signed"
+  # The entries' times are in UTC (cmake/dist-pack.cmake); read back in UTC they give the
+  # time to pack the signed package with.
+  (cd "$work/$name/in" && TZ=UTC cmake -E tar xf "$zip")
+  [[ -f $work/$name/in/$name/quorvel.exe ]] || die "$zip holds no $name/quorvel.exe"
+  time=$(stat -c %Y "$work/$name/in/$name/quorvel.exe")
+
+  cp -p "$work/$name/in/$name/"* "$work/$name/stage/$signed/"
+  rm "$work/$name/stage/$signed/quorvel.exe"
+  osslsigncode sign -pkcs12 "$QUORVEL_SIGN_PKCS12" -readpass "$work/password" -h sha256 \
+    -n Quorvel "${timestamp[@]}" -in "$work/$name/in/$name/quorvel.exe" \
+    -out "$work/$name/stage/$signed/quorvel.exe" >/dev/null ||
+    die "osslsigncode could not sign $name/quorvel.exe"
+
+  SOURCE_DATE_EPOCH=$time cmake -DZIP="$(command -v zip)" -DSTAGE="$work/$name/stage" \
+    -DNAME="$signed" -DOUT_DIR="$work/$name" -P "$QUORVEL_ROOT/cmake/dist-pack.cmake"
+  cp "$work/$name/$signed.zip" "$out/"
+  cat "$work/$name/SHA256SUMS" >>"$work/SHA256SUMS"
+  printf '%s\n' "$out/$signed.zip"
+}
+
+mkdir -p "$out"
+for zip in "${zips[@]}"; do
+  [[ -f $zip ]] || die "no such package: $zip"
+  # Each folder has its own SHA256SUMS: the signed packages' must not replace the others'.
+  [[ $(realpath "$out") != $(dirname "$(realpath "$zip")") ]] ||
+    die "put the signed packages in another folder than $zip (-o DIR)"
+  sign_package "$zip"
+done
+cp "$work/SHA256SUMS" "$out/SHA256SUMS"
