@@ -15,6 +15,8 @@ packages=(
   wine wine64 wine32:i386 fonts-wine xvfb xauth xdotool imagemagick x11-utils
   # checks and packaging
   valgrind clang-format clang-tidy shellcheck zip
+  # signing the packages (scripts/sign.sh) and its check, with a certificate made for it
+  osslsigncode openssl
 )
 
 missing=()

@@ -6,7 +6,9 @@
 #      Wine in the background: each build in its own prefix, on its own private X server;
 #   3. meanwhile, the host unit tests, the same under AddressSanitizer and UBSan, and the
 #      two Windows packages: checked as they are, and rebuilt from two clean clones to
-#      show that they come out byte for byte the same.
+#      show that they come out byte for byte the same;
+#   4. once the Wine tests are done, the packages signed with a throw-away certificate
+#      (scripts/check-signing.sh), whose programs run in the 64-bit build's Wine prefix.
 #
 # Ends with the line "N passed, N failed" over all stages (a build that fails counts as one
 # failure) and exits non-zero when anything failed.
@@ -138,6 +140,7 @@ ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
   suite host-asan
 package_suite
 wine_suites_finish
+checks "packages: signed" "$QUORVEL_ROOT/scripts/check-signing.sh"
 
 printf '%d passed, %d failed\n' "$passed" "$failed"
 [[ $failed -eq 0 ]]
