@@ -1,29 +1,26 @@
 #!/usr/bin/env bash
 # Start-to-window time of quorvel.exe under Wine beside minimal_window.exe, a program that
-# only opens one window and is built the same way, with the same manifest. Each of N runs
-# (default 21, the two programs taking turns) times from starting the program to its window
-# being shown on the private X server; prints each program's median and the ratio of the
-# two. Then the size of quorvel.exe, and its peak memory after a whole probe run against the
-# healthy simulated world beside minimal_window.exe's once its window is shown. A
+# only opens one window and is built the same way, with the same manifest: the median of N
+# starts each (default 21, the two taking turns) from starting the program to its window
+# being shown, and their ratio. Then the size of quorvel.exe, and the peak resident set
+# (VmHWM) of the Linux process in which Wine runs each program: quorvel.exe's once shown and
+# after a probe run against the healthy simulated world, minimal_window.exe's once shown.
+# Wine's loader and DLLs are part of it: it is not Windows' peak working set. A
 # measurement, not a test.
-#
-# The peak memory is the peak resident set (VmHWM in /proc) of the Linux process in which
-# Wine runs the program: Wine's own loader and DLLs are part of it, which is why
-# minimal_window.exe's figure stands beside it. It is not Windows' own peak working set.
 #
 #   scripts/bench-start.sh [N]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
 source "$QUORVEL_ROOT/scripts/lib/wine.sh"
-source "$QUORVEL_ROOT/scripts/lib/xvfb.sh"
 source "$QUORVEL_ROOT/scripts/lib/quorvel.sh"
 source "$QUORVEL_ROOT/scripts/lib/sim.sh"
 
 runs=${1:-21}
 [[ $runs =~ ^[1-9][0-9]*$ ]] || die "usage: $0 [N]"
 
-# start_to_window EXE CAPTION: milliseconds from the start to the window being mapped.
+# start_to_window EXE CAPTION [PEAK_FILE]: milliseconds from the start to the window being
+# mapped; with PEAK_FILE, the program's peak memory once its window is shown goes there.
 start_to_window() {
   local started shown pid
   started=$(date +%s%N)
@@ -33,6 +30,7 @@ start_to_window() {
     kill -0 "$pid" 2>/dev/null || die "$1 ended before showing its window"
   done
   shown=$(date +%s%N)
+  [[ -z ${3:-} ]] || peak_kb "$1" >"$3"
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   echo $(((shown - started) / 1000000))
@@ -62,13 +60,11 @@ median() {
 "$QUORVEL_ROOT/scripts/install-deps.sh"
 build_preset windows >&2
 build_dir=$(preset_dir windows)
-wine_env "$build_dir"
-xvfb_start
-on_exit wine_stop
-wine_prefix_ready
-wine_virtual_desktop on
-# Keep one wineserver up throughout, so each run measures the program's start only.
-wine_session_start
+# On a private X server whatever the caller's display, with one wineserver up throughout so
+# that each run measures the program's start only.
+unset DISPLAY
+on_exit "wine_session_down '$build_dir'"
+wine_session_up "$build_dir" 64 on
 
 quorvel=$(quorvel_stage "$build_dir/quorvel.exe" "$build_dir/bench-start/quorvel")
 minimal=$(quorvel_stage "$build_dir/tools/minimal_window/minimal_window.exe" \
@@ -100,14 +96,8 @@ qvdrive wait-window 5 set server EXSRV01 set alias jdoe mark-log click test \
 quorvel_run_kb=$(peak_kb "$quorvel")
 quorvel_stop
 
-wine "$minimal" </dev/null >/dev/null 2>&1 &
-minimal_pid=$!
-until xdotool search --onlyvisible --name '^Minimal$' >/dev/null 2>&1; do
-  kill -0 "$minimal_pid" 2>/dev/null || die "$minimal ended before showing its window"
-done
-minimal_kb=$(peak_kb "$minimal")
-kill "$minimal_pid"
-wait "$minimal_pid" 2>/dev/null || true
+start_to_window "$minimal" Minimal "$build_dir/bench-start/minimal-peak" >/dev/null
+minimal_kb=$(<"$build_dir/bench-start/minimal-peak")
 
 stripped=$build_dir/bench-start/quorvel-stripped.exe
 x86_64-w64-mingw32-strip --strip-all -o "$stripped" "$quorvel"

@@ -15,6 +15,7 @@
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
+source "$QUORVEL_ROOT/scripts/lib/wine.sh"
 
 cd "$QUORVEL_ROOT" || exit 1
 "$QUORVEL_ROOT/scripts/install-deps.sh" || die "installing the build dependencies failed"
@@ -102,13 +103,8 @@ wine_suite_start() {
     run_ctest "$1"
   ) >"$output" 2>&1 &
   wine_suites+=("$1 $! $output")
-  on_exit "kill $! 2>/dev/null; end_wine_session_of $1"
-}
-
-# end_wine_session_of PRESET: ends what the preset's Wine session still runs, should its
-# tests have been cut short before their fixture ended it.
-end_wine_session_of() {
-  QUORVEL_BUILD_DIR=$(preset_dir "$1") bash "$QUORVEL_ROOT/tests/wine/wine_session.sh" stop
+  # Tests cut short leave their Wine session up: end it whole, its X server included.
+  on_exit "kill $! 2>/dev/null; wine_session_down '$(preset_dir "$1")'"
 }
 
 # wine_suites_finish: waits for each Wine suite and counts its results.

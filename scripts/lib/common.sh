@@ -5,10 +5,6 @@
 # shellcheck disable=SC2034 # read by the scripts that source this file
 QUORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# The private X server's screen, and the Wine desktop drawn on it.
-# shellcheck disable=SC2034 # read by the scripts that source this file
-QUORVEL_SCREEN=1024x768
-
 say() { printf '[%s] %s\n' "$(basename "$0")" "$*" >&2; }
 die() {
   say "error: $*"

@@ -32,11 +32,3 @@ qvdrive() {
   wine_run wine "$QVDRIVE_EXE" "$@"
 }
 
-# quorvel_screenshot FILE: a PNG of the window alone, cut from the X screen.
-quorvel_screenshot() {
-  local bounds
-  bounds=$(qvdrive wait-window 5 rect) || return 1
-  # The window paints the run's last lines only after the Test handler has returned.
-  sleep 1
-  import -window root -crop "$bounds" +repage "$1"
-}

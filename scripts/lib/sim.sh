@@ -1,35 +1,23 @@
 # shellcheck shell=bash
 # The simulated MAPI world under Wine: quorvel_sim.dll registered in the build's prefix as
-# "MAPI.Session" and "Sarnith.RDOSession", following one of the named scenarios in
-# sim/scenarios/ (NAME.txt; the sim's defaults are the healthy world, a scenario changes
-# only what it names). A scenario may carry directives for the demo in comment lines:
-#
-#   # demo-timeout: 1          the time-out in minutes the demo types into its box
-#   # demo-ends-by: watchdog   the demo run is meant to end through the watchdog
+# "MAPI.Session" and "Sarnith.RDOSession", following one of the scenarios sim/scenarios/*.txt,
+# whose comment lines may tell the demo what to do: "# demo-timeout: N" (the time-out in
+# minutes it types) and "# demo-ends-by: watchdog" (the run is meant to end through it).
 
 SIM_SCENARIO_DIR=$QUORVEL_ROOT/sim/scenarios
-
-# sim_scenarios: the known scenario names, one a line.
-sim_scenarios() {
-  local file
-  for file in "$SIM_SCENARIO_DIR"/*.txt; do
-    basename "$file" .txt
-  done
-}
 
 # sim_scenario_file NAME: the scenario's file. An unknown name ends the script with the
 # list of the known ones.
 sim_scenario_file() {
-  local known
-  while IFS= read -r known; do
-    if [[ $known == "$1" ]]; then
-      printf '%s/%s.txt\n' "$SIM_SCENARIO_DIR" "$1"
-      return 0
-    fi
-  done < <(sim_scenarios)
-  say "error: unknown scenario '$1'; the known scenarios are:"
-  sim_scenarios | sed 's/^/  /' >&2
-  exit 1
+  local file=$SIM_SCENARIO_DIR/$1.txt known
+  if [[ $1 == */* || ! -f $file ]]; then
+    say "error: unknown scenario '$1'; the known scenarios are:"
+    for known in "$SIM_SCENARIO_DIR"/*.txt; do
+      basename "$known" .txt
+    done | sed 's/^/  /' >&2
+    exit 1
+  fi
+  printf '%s\n' "$file"
 }
 
 # sim_directive FILE NAME: the value of the scenario's "# NAME: value" line, or nothing.

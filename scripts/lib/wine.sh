@@ -1,130 +1,127 @@
 # shellcheck shell=bash
-# Wine for the cross-built programs: a private 64-bit prefix inside each build folder (never
-# the user's ~/.wine), which runs the 64-bit build and, through WoW64, the 32-bit one; no
-# debug chatter; the .NET and HTML engines switched off so a first start never waits on
-# their installer dialogs.
+# The Wine session of a build folder: a private 64-bit prefix in it (never the user's
+# ~/.wine) that runs the 64-bit build and, through WoW64, the 32-bit one, with no debug
+# chatter and the .NET and HTML engines off (their installers would stop a first start).
 #
-# Wine's long-lived helpers (the wineserver, services.exe, the desktop's explorer.exe) are
-# started by whichever Wine process first needs them, and inherit its standard error. A
-# pipe they hold keeps its reader (a test runner, a $(...) substitution) waiting until they
-# end, minutes later. So every Wine command here runs through wine_run, whose output goes
-# through files, and programs left in the background write to /dev/null.
+# Wine's long-lived helpers (wineserver, services.exe, winedevice.exe, the desktop's
+# explorer.exe) are started by whichever Wine process first needs them and inherit its
+# descriptors; a pipe they hold keeps its reader (a test runner, a $(...)) waiting until
+# they end. So the session's wineserver and X server start in a session of their own with
+# every descriptor on /dev/null, Wine commands run through wine_run, and programs left in
+# the background write to /dev/null.
+
+QUORVEL_SCREEN=1024x768 # the private X server's screen, and the virtual desktop's size
+
+# wine_session_up BUILD_DIR BITS on|off: ends what an earlier session of the build left
+# running; exports the prefix's settings (wine_env); makes the prefix if need be; sets the
+# virtual desktop on or off and the crash dialog off, every time; exports DISPLAY, the
+# caller's or a private X server's, also into wine-session/display for the Wine tests; and
+# starts a wineserver that stays until wine_session_down.
+wine_session_up() {
+  local session=$1/wine-session
+  wine_session_down "$1"
+  wine_env "$1" "$2"
+  mkdir -p "$session"
+  _wine_prefix_ready
+  _wine_settings "$3"
+  if [[ -z ${DISPLAY:-} ]]; then
+    # Xvfb picks a free display number itself: sessions side by side never collide.
+    setsid Xvfb -displayfd 3 -screen 0 "${QUORVEL_SCREEN}x24" -nolisten tcp \
+      3>"$session/display-number" </dev/null >/dev/null 2>&1 &
+    printf '%s\n' "$!" >"$session/xvfb.pid"
+    until [[ -s $session/display-number ]]; do
+      kill -0 "$!" 2>/dev/null || die "Xvfb did not start"
+      sleep 0.05
+    done
+    DISPLAY=":$(<"$session/display-number")"
+    export DISPLAY
+  fi
+  printf '%s\n' "$DISPLAY" >"$session/display"
+  setsid -w wineserver --persistent </dev/null >/dev/null 2>&1 || die "no wineserver started"
+}
+
+# wine_session_down BUILD_DIR: ends every program of the build's prefix, its wineserver
+# (waiting until it is gone, so that the next session gets its own) and the private X
+# server if the session started one; also what a session cut short left behind.
+wine_session_down() {
+  local session=$1/wine-session pid
+  wine_env "$1"
+  _wine_stop
+  if [[ -f $session/xvfb.pid ]]; then
+    pid=$(<"$session/xvfb.pid")
+    [[ $(cat "/proc/$pid/comm" 2>/dev/null) != Xvfb ]] || kill "$pid"
+  fi
+  rm -rf "$session"
+}
 
 # wine_env BUILD_DIR [BITS]: exports the Wine settings for the prefix of that build. BITS
-# (64, the default, or 32) is the bitness of the build's programs; it names the registry
-# view that wine_reg edits.
+# (64, the default, or 32) names the registry view that wine_reg edits.
 wine_env() {
-  export WINEPREFIX="$1/wine-prefix"
-  export WINEARCH=win64
-  export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEPREFIX=$1/wine-prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
   QUORVEL_WINE_BITS=${2:-64}
-  [[ $QUORVEL_WINE_BITS == 64 || $QUORVEL_WINE_BITS == 32 ]] ||
-    die "no such bitness: $QUORVEL_WINE_BITS"
+  [[ $QUORVEL_WINE_BITS == 64 || $QUORVEL_WINE_BITS == 32 ]] || die "no such bitness: $2"
 }
 
 # wine_run COMMAND [ARG...]: runs a Wine command (wine, winepath, wineboot, wineserver) with
 # no descriptor of the caller's: stdin from /dev/null, stdout and stderr through files that
 # are replayed when it ends. Returns the command's status.
 wine_run() {
-  local out err status=0
-  out=$(mktemp) || return 1
-  err=$(mktemp) || return 1
-  "$@" </dev/null >"$out" 2>"$err" || status=$?
-  cat "$out"
-  cat "$err" >&2
-  rm -f "$out" "$err"
+  local out status=0
+  out=$(mktemp -d) || return 1
+  "$@" </dev/null >"$out/stdout" 2>"$out/stderr" || status=$?
+  cat "$out/stdout" && cat "$out/stderr" >&2
+  rm -rf "$out"
   return "$status"
 }
 
 # wine_reg ARG...: reg.exe on the registry view of the build's bitness. The wine launcher
 # starts the 32-bit reg.exe once wine32 is installed, so the view is always named.
-wine_reg() {
-  wine_run wine reg "$@" "/reg:$QUORVEL_WINE_BITS"
-}
+wine_reg() { wine_run wine reg "$@" "/reg:$QUORVEL_WINE_BITS"; }
 
 # wine_regsvr32 ARG...: regsvr32, which Wine runs in the bitness of the DLL it is given, so
 # that the DLL's classes land in that bitness's registry view.
-wine_regsvr32() {
-  wine_run wine regsvr32 "$@"
-}
+wine_regsvr32() { wine_run wine regsvr32 "$@"; }
 
 # wine_path UNIX_PATH: the Windows path of a file, for the programs under Wine.
-wine_path() {
-  wine_run winepath -w "$1"
-}
+wine_path() { wine_run winepath -w "$1"; }
 
-# wine_prefix_ready: makes the prefix on first use, and makes it again when the Wine
-# packages have changed since (a prefix made before wine32 was installed fails afterwards
-# with "could not load kernel32.dll"). Parallel callers wait for the one that makes it.
-wine_prefix_ready() {
-  local lock mark=$WINEPREFIX/.quorvel-wine-packages
-  mkdir -p "$(dirname "$WINEPREFIX")"
-  exec {lock}>"$WINEPREFIX.lock"
-  flock "$lock"
-  if [[ ! -f $WINEPREFIX/system.reg || ! -f $mark || $(<"$mark") != "$(_wine_packages)" ]]; then
-    if [[ -e $WINEPREFIX ]]; then
-      say "making the Wine prefix $WINEPREFIX again: the Wine packages have changed"
-      wine_stop
-      rm -rf "$WINEPREFIX"
-    fi
-    say "creating the Wine prefix $WINEPREFIX"
-    wine_run wineboot --init >/dev/null 2>&1
-    wine_run wineserver --wait
-    _wine_link_fonts
-    wine_virtual_desktop on
-    _wine_packages >"$mark"
-  fi
-  exec {lock}>&-
-}
-
-# The installed Wine packages with their architectures and versions, one a line.
-_wine_packages() {
-  dpkg-query -W -f='${db:Status-Abbrev}${binary:Package} ${Version}\n' 'wine*' 'libwine*' \
-    2>/dev/null | sed -n 's/^ii *//p' | sort
-}
-
-# Debian's Wine does not search the fonts-wine folder by itself; linked into the prefix's
-# Fonts folder they give windows Tahoma and the Marlett glyphs of the caption buttons.
-_wine_link_fonts() {
-  local fonts=/usr/share/wine/fonts
-  [[ -d $fonts ]] || return 0
-  ln -sf "$fonts"/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-}
-
-# wine_virtual_desktop on|off: with "on" (a new prefix's setting), the programs run inside
-# one Wine desktop of QUORVEL_SCREEN's size that draws their frames and captions itself (a
-# bare X server has no window manager to do it); with "off", each window is a window of
-# the user's own desktop. The desktop process reads the setting when it starts, so a
-# change waits for the running wineserver to end.
-wine_virtual_desktop() {
-  local want=$1
-  local current=off
-  grep -q '^"Desktop"="Default"' "$WINEPREFIX/user.reg" 2>/dev/null && current=on
-  [[ $want == "$current" ]] && return 0
-  if [[ $want == on ]]; then
-    wine_reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$QUORVEL_SCREEN" /f >/dev/null
-    wine_reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
-  else
-    wine_reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null
-  fi
-  wine_run wineserver --wait
-}
-
-# wine_session_start: a wineserver that stays until wine_stop, with services.exe and the
-# desktop brought up, none of them holding a descriptor of the caller's. The desktop ends
-# when the last program does and comes back with the next one, so programs started later
-# still go through wine_run or write to /dev/null. A program that crashes ends at once with
-# a backtrace on its standard error, instead of waiting on Wine's crash dialog.
-wine_session_start() {
-  wine_run wineserver --persistent || die "the wineserver did not start"
-  wine_reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null ||
-    die "no Wine program starts in $WINEPREFIX"
-}
-
-# wine_stop: ends every process of the prefix and its wineserver, and waits until the
-# wineserver is gone, so that a session started next gets a server of its own.
-wine_stop() {
+_wine_stop() {
   wine_run wineserver --kill >/dev/null 2>&1 || true
   wine_run wineserver --wait >/dev/null 2>&1 || true
+}
+
+# The prefix, stamped with the installed Wine packages and made again when they change: one
+# made before wine32 was installed fails afterwards with "could not load kernel32.dll".
+_wine_prefix_ready() {
+  local packages mark=$WINEPREFIX/.quorvel-wine-packages fonts=/usr/share/wine/fonts
+  packages=$(dpkg-query -W -f='${db:Status-Abbrev}${binary:Package} ${Version}\n' \
+    'wine*' 'libwine*' 2>/dev/null | sed -n 's/^ii *//p' | sort)
+  [[ -f $WINEPREFIX/system.reg && -f $mark && $(<"$mark") == "$packages" ]] && return
+  [[ ! -e $WINEPREFIX ]] || say "the Wine packages have changed: removing $WINEPREFIX"
+  rm -rf "$WINEPREFIX"
+  say "creating the Wine prefix $WINEPREFIX"
+  wine_run wineboot --init >/dev/null 2>&1
+  wine_run wineserver --wait
+  # Debian's Wine does not search the fonts-wine folder itself; linked into the prefix's
+  # Fonts folder they give windows Tahoma and the Marlett glyphs of the caption buttons.
+  [[ ! -d $fonts ]] || ln -sf "$fonts"/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  printf '%s\n' "$packages" >"$mark"
+}
+
+# _wine_settings on|off: "on" runs the programs inside one Wine desktop that draws their
+# frames and captions itself (a bare X server has no window manager to do it); "off" makes
+# each window one of the user's desktop. With no crash dialog, a crashing program ends at
+# once with a backtrace. The desktop's explorer.exe reads its setting as it starts, so the
+# wineserver that wrote it ends here (saving the registry) and takes its explorer.exe along.
+_wine_settings() {
+  [[ $1 == on || $1 == off ]] || die "the virtual desktop is on or off, not '$1'"
+  wine_reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null ||
+    die "no Wine program starts in $WINEPREFIX"
+  wine_reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$QUORVEL_SCREEN" /f >/dev/null
+  if [[ $1 == on ]]; then
+    wine_reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
+  else
+    wine_reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
+  fi
+  _wine_stop
 }
