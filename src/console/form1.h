@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/com_types.h"
 #include "platform/form_window.h"
@@ -26,7 +27,7 @@ class Form1 final : public platform::FormEvents {
 
   void TestCDO();
   void TestRDO();
-  void LogTrace(const std::wstring& Msg, bool Delim);
+  void LogTrace(std::wstring_view Msg, bool Delim);
   std::wstring DomainUserName();
   void ReadAddressList(rdo::IRDOSession* objRDO);
   void OpenAddressBook(rdo::IRDOSession* objRDO);
@@ -34,6 +35,8 @@ class Form1 final : public platform::FormEvents {
   std::wstring FormatError(const ErrorRecord& objErr);
   std::wstring GetVersionRDO();
 
+  // The window's handlers. Nothing leaves them: what a statement's trap did not catch
+  // (memory running out while a line is built, say) ends the handler, not the program.
   void cmdTest_Click() override;
   void Timer1_Timer() override;
 
@@ -41,6 +44,9 @@ class Form1 final : public platform::FormEvents {
   bool CallReturned() const noexcept { return callReturned_; }
 
  private:
+  void ProbeRun();
+  void Watchdog();
+
   platform::FormWindow& window_;
   bool callReturned_ = false;
   bool runInProgress_ = false;

@@ -1,5 +1,6 @@
 // A press of Test: check the inputs, open the trace, log who runs the tool and the
 // watchdog's interval, run the two probes, close the trace.
+#include <exception>
 #include <string>
 
 #include "console/form1.h"
@@ -26,19 +27,33 @@ class RunGuard {
 }  // namespace
 
 void Form1::cmdTest_Click() {
-  using platform::Box;
   if (runInProgress_) return;
   RunGuard guard(runInProgress_);
+  try {
+    ProbeRun();
+  } catch (const std::exception&) {
+    // Out of memory outside any statement's trap: the run ends here, the program goes on.
+  }
+}
+
+void Form1::ProbeRun() {
+  using platform::Box;
   ErrorTrap trap;
 
-  if (window_.Text(Box::Server).empty()) {
+  // A box whose text cannot be read (memory ran out) ends the press like an empty one,
+  // without its message.
+  bool serverEmpty = true;
+  if (!trap.Run([&] { serverEmpty = window_.Text(Box::Server).empty(); })) return;
+  if (serverEmpty) {
     trap.Run([&] {
       window_.ShowMessage(L"You must enter the Server name!", platform::MessageIcon::Stop);
     });
     trap.Run([&] { window_.SetFocus(Box::Server); });
     return;
   }
-  if (window_.Text(Box::Alias).empty()) {
+  bool aliasEmpty = true;
+  if (!trap.Run([&] { aliasEmpty = window_.Text(Box::Alias).empty(); })) return;
+  if (aliasEmpty) {
     trap.Run(
         [&] { window_.ShowMessage(L"You must enter the Alias!", platform::MessageIcon::Stop); });
     trap.Run([&] { window_.SetFocus(Box::Alias); });

@@ -16,9 +16,21 @@ namespace {
 constexpr wchar_t kLogFileName[] = L"\\Quorvel.log";
 constexpr std::size_t kDelimiterWidth = 20;
 
+// One message is one line. Text from a library or the registry may hold a line break or a
+// NUL; written as they are, they would split the line, forge a line of their own, or (a NUL
+// in the trace box) cut off the line's end. Each shows as "?", as text the ANSI log
+// cannot hold does.
+std::wstring OneLine(std::wstring_view msg) {
+  std::wstring line(msg);
+  for (wchar_t& c : line) {
+    if (c == L'\0' || c == L'\r' || c == L'\n') c = L'?';
+  }
+  return line;
+}
+
 }  // namespace
 
-void Form1::LogTrace(const std::wstring& Msg, bool Delim) {
+void Form1::LogTrace(std::wstring_view Msg, bool Delim) {
   ErrorTrap trap;
   std::wstring path;
   trap.Run([&] { path = platform::ProgramDirectory() + kLogFileName; });
@@ -27,11 +39,16 @@ void Form1::LogTrace(const std::wstring& Msg, bool Delim) {
   if (Delim) {
     trap.Run([&] { file.Append(platform::ToAnsi(std::wstring(kDelimiterWidth, L'=') + L"\r\n")); });
   } else {
-    trap.Run(
-        [&] { file.Append(platform::ToAnsi(platform::GeneralDateNow() + L":" + Msg + L"\r\n")); });
-    trap.Run([&] {
-      window_.SetText(platform::Box::Result, window_.Text(platform::Box::Result) + Msg + L"\r\n");
-    });
+    std::wstring line;
+    if (trap.Run([&] { line = OneLine(Msg); })) {
+      trap.Run([&] {
+        file.Append(platform::ToAnsi(platform::GeneralDateNow() + L":" + line + L"\r\n"));
+      });
+      trap.Run([&] {
+        window_.SetText(platform::Box::Result,
+                        window_.Text(platform::Box::Result) + line + L"\r\n");
+      });
+    }
   }
   trap.Run([&] { file.Close(); });
 }

@@ -5,9 +5,7 @@
 
 namespace quorvel {
 
-namespace {
-
-const wchar_t* RuntimeText(RuntimeError error) {
+const wchar_t* RuntimeText(RuntimeError error) noexcept {
   switch (error) {
     case RuntimeError::InvalidCall:
       return L"Invalid procedure call or argument";
@@ -35,16 +33,14 @@ const wchar_t* RuntimeText(RuntimeError error) {
   return L"";
 }
 
-}  // namespace
-
 ErrorRecord RuntimeRecord(RuntimeError error) {
   return ErrorRecord{static_cast<std::int32_t>(error), RuntimeText(error)};
 }
 
-ErrorRecord RuntimeRecordOf(const std::exception& exception) {
+RuntimeError RuntimeErrorOf(const std::exception& exception) noexcept {
   const bool allocation = dynamic_cast<const std::bad_alloc*>(&exception) != nullptr ||
                           dynamic_cast<const std::length_error*>(&exception) != nullptr;
-  return RuntimeRecord(allocation ? RuntimeError::OutOfMemory : RuntimeError::Internal);
+  return allocation ? RuntimeError::OutOfMemory : RuntimeError::Internal;
 }
 
 void Raise(RuntimeError error) { throw Failure(RuntimeRecord(error)); }

@@ -40,9 +40,11 @@ enum class RuntimeError : std::int32_t {
 };
 
 ErrorRecord RuntimeRecord(RuntimeError error);
+// The run-time error's description; a literal, so reading it allocates nothing.
+const wchar_t* RuntimeText(RuntimeError error) noexcept;
 // The run-time error a C++ exception stands for: out of memory for an allocation that
 // failed or was too large, an internal error for anything else.
-ErrorRecord RuntimeRecordOf(const std::exception& exception);
+RuntimeError RuntimeErrorOf(const std::exception& exception) noexcept;
 [[noreturn]] void Raise(RuntimeError error);
 [[noreturn]] void Raise(ErrorRecord record);
 

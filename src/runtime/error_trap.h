@@ -12,7 +12,8 @@
 //
 // A procedure's trap is its own, so calling another procedure never changes it. The one
 // exception that passes a trap is `ProgramEnded`: the host build ends the program by
-// unwinding, and nothing may stop that.
+// unwinding, and nothing may stop that. Keeping the error never throws: when memory runs
+// out even for its description, the error keeps its number and an empty description.
 #pragma once
 
 #include <exception>
@@ -33,9 +34,10 @@ class ErrorTrap {
       statement();
       return true;
     } catch (const Failure& failure) {
-      Set(failure.Record());
+      Set(failure.Record().Number, failure.Record().Description);
     } catch (const std::exception& exception) {
-      Set(RuntimeRecordOf(exception));
+      const RuntimeError error = RuntimeErrorOf(exception);
+      Set(static_cast<std::int32_t>(error), RuntimeText(error));
     }
     return false;
   }
@@ -44,13 +46,19 @@ class ErrorTrap {
   const ErrorRecord& Error() const noexcept { return error_; }
   void Clear() noexcept {
     has_error_ = false;
-    error_ = {};
+    error_.Number = 0;
+    error_.Description.clear();
   }
 
  private:
-  void Set(const ErrorRecord& record) {
-    error_ = record;
+  void Set(std::int32_t number, std::wstring_view description) noexcept {
     has_error_ = true;
+    error_.Number = number;
+    try {
+      error_.Description.assign(description);
+    } catch (const std::exception&) {
+      error_.Description.clear();
+    }
   }
 
   bool has_error_ = false;

@@ -12,6 +12,7 @@ namespace quorvel {
 
 class AnsiBuffer {
  public:
+  AnsiBuffer() = default;
   // `count` bytes of `fill`, plus the terminating NUL that a converted string carries.
   AnsiBuffer(std::size_t count, char fill) : bytes_(count, fill) {}
 

@@ -1,6 +1,7 @@
 #include "sysquery/bas_version.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -33,18 +34,20 @@ static_assert(sizeof(FixedFileInfo) == 52);
 
 std::wstring Decimal(std::int32_t number) { return std::to_wstring(number); }
 
-// Copies the root block's record out of the version block. A query that found no record,
-// or one pointing outside the block, leaves nothing to read.
+// Copies the root block's record out of the version block: as many bytes as the query
+// reports, never more than the record holds. A query that found no record, or one that
+// points even partly outside the block, leaves nothing to read. The bounds are compared as
+// addresses, so a pointer far outside the block cannot wrap around into it.
 bool CopyRootRecord(const std::vector<BYTE>& block, FixedFileInfo& info) {
   LPVOID record = nullptr;
   UINT length = 0;
   versiondll::VerQueryValueA(block.data(), "\\", &record, &length);
-  const auto* start = static_cast<const BYTE*>(record);
   const std::size_t copied = std::min<std::size_t>(length, sizeof info);
-  if (!start || copied == 0 || start < block.data() ||
-      start + copied > block.data() + block.size()) {
-    return false;
-  }
+  const auto begin = reinterpret_cast<std::uintptr_t>(block.data());
+  const auto start = reinterpret_cast<std::uintptr_t>(record);
+  const bool inside =
+      start >= begin && copied <= block.size() && start - begin <= block.size() - copied;
+  if (!record || copied == 0 || !inside) return false;
   kernel32::RtlMoveMemory(&info, record, copied);
   return true;
 }

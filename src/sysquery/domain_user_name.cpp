@@ -30,16 +30,23 @@ std::wstring Form1::DomainUserName() {
   ErrorTrap trap;
   std::wstring result;
   DWORD size = kUserNameChars;
-  AnsiBuffer userName(kUserNameChars, ' ');
+  AnsiBuffer userName;
   BOOL found = FALSE;
-  trap.Run([&] { found = advapi32::GetUserNameA(userName.data(), &size); });
+  trap.Run([&] {
+    userName = AnsiBuffer(kUserNameChars, ' ');
+    found = advapi32::GetUserNameA(userName.data(), &size);
+  });
   if (!found) return result;
 
   DWORD domainLength = 0;
-  AnsiBuffer emptyDomain(0, ' ');
-  trap.Run([&] { LookupDomain(userName, emptyDomain, domainLength); });
-  AnsiBuffer domain(domainLength, ' ');
+  AnsiBuffer domain;
   trap.Run([&] { LookupDomain(userName, domain, domainLength); });
+  // The buffer and the lookup that fills it are one step: a buffer that cannot be made
+  // must never be handed over with the length it was meant to have.
+  trap.Run([&] {
+    domain = AnsiBuffer(domainLength, ' ');
+    LookupDomain(userName, domain, domainLength);
+  });
 
   trap.Run([&] {
     if (size < 1) Raise(RuntimeError::InvalidCall);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "console_fixture.h"
 #include "platform/host/host_control.h"
 #include "standins/registry_standin.h"
@@ -35,6 +37,7 @@ struct FileVersionCase {
   std::wstring path;
   standins::VersionResource resource;
   std::wstring expected;
+  std::vector<std::size_t> copied;  // the byte counts copied out of the block
 };
 
 void PrintTo(const FileVersionCase& c, std::ostream* os) { *os << c.name; }
@@ -49,22 +52,63 @@ TEST_P(FileVersionTest, ReadsTheFixedFileVersion) {
   const FileVersionCase& c = GetParam();
   standins::InstallVersions({{"C:\\lib\\rdo.dll", c.resource}});
   EXPECT_EQ(basVersion::GetFileVersion(c.path), c.expected);
+  EXPECT_EQ(standins::CopiedLengths(), c.copied);
 }
+
+constexpr std::uint32_t kV1234MS = 0x00010002;
+constexpr std::uint32_t kV1234LS = 0x00030004;
 
 INSTANTIATE_TEST_SUITE_P(
     Files, FileVersionTest,
     ::testing::Values(
-        FileVersionCase{"plain", L"C:\\lib\\rdo.dll", {0x00050000, 0x013F0001, 9, 9}, L"5.0.319.1"},
         FileVersionCase{
-            "highHalves", L"C:\\lib\\rdo.dll", {0xFFFF8000, 0x00000007}, L"65535.32768.0.7"},
+            "plain", L"C:\\lib\\rdo.dll", {0x00050000, 0x013F0001, 9, 9}, L"5.0.319.1", {52}},
+        FileVersionCase{
+            "highHalves", L"C:\\lib\\rdo.dll", {0xFFFF8000, 0x00000007}, L"65535.32768.0.7", {52}},
         FileVersionCase{"productVersionIgnored",
                         L"C:\\lib\\rdo.dll",
-                        {0x00010002, 0x00030004, 0x00090009, 0x00090009},
-                        L"1.2.3.4"},
-        FileVersionCase{"emptyPath", L"", {0x00010000, 0}, L""},
-        FileVersionCase{"noResource", L"C:\\lib\\other.dll", {0x00010000, 0}, L""},
-        FileVersionCase{"rootUnreadable", L"C:\\lib\\rdo.dll", {0x00010000, 0, 0, 0, false}, L""},
-        FileVersionCase{"fillFails", L"C:\\lib\\rdo.dll", {0x00010000, 0, 0, 0, true, true}, L""}),
+                        {kV1234MS, kV1234LS, 0x00090009, 0x00090009},
+                        L"1.2.3.4",
+                        {52}},
+        FileVersionCase{"emptyPath", L"", {0x00010000, 0}, L"", {}},
+        FileVersionCase{"noResource", L"C:\\lib\\other.dll", {0x00010000, 0}, L"", {}},
+        FileVersionCase{
+            "rootUnreadable", L"C:\\lib\\rdo.dll", {0x00010000, 0, 0, 0, false}, L"", {}},
+        FileVersionCase{
+            "fillFails", L"C:\\lib\\rdo.dll", {0x00010000, 0, 0, 0, true, true}, L"", {}},
+        // The record's bounds: flush with the block's end it is read; a byte past the end,
+        // or starting before the block, nothing is copied.
+        FileVersionCase{"recordFlushWithBlockEnd",
+                        L"C:\\lib\\rdo.dll",
+                        {.fileMS = kV1234MS, .fileLS = kV1234LS, .recordOffset = 160 - 52},
+                        L"1.2.3.4",
+                        {52}},
+        FileVersionCase{"recordPastBlockEnd",
+                        L"C:\\lib\\rdo.dll",
+                        {.fileMS = kV1234MS, .fileLS = kV1234LS, .recordOffset = 160 - 51},
+                        L"",
+                        {}},
+        FileVersionCase{"recordBeforeBlock",
+                        L"C:\\lib\\rdo.dll",
+                        {.fileMS = kV1234MS, .fileLS = kV1234LS, .recordOffset = -4},
+                        L"",
+                        {}},
+        FileVersionCase{"blockShorterThanRecord",
+                        L"C:\\lib\\rdo.dll",
+                        {.fileMS = kV1234MS, .blockSize = 40, .recordOffset = 0},
+                        L"",
+                        {}},
+        // A short record is copied only as far as reported: the fields past it stay 0.
+        FileVersionCase{"shortRecord",
+                        L"C:\\lib\\rdo.dll",
+                        {.fileMS = kV1234MS, .fileLS = kV1234LS, .recordLength = 12},
+                        L"1.2.0.0",
+                        {12}},
+        FileVersionCase{"reportedLengthBeyondRecord",
+                        L"C:\\lib\\rdo.dll",
+                        {.fileMS = kV1234MS, .fileLS = kV1234LS, .recordLength = 4096},
+                        L"1.2.3.4",
+                        {52}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FileVersionUnbound, VersionDllMissingGivesEmpty) {

@@ -28,7 +28,9 @@ std::wstring HostForm::Text(platform::Box box) const {
   return it == texts_.end() ? std::wstring() : it->second;
 }
 
-void HostForm::SetText(platform::Box box, const std::wstring& text) {
+// As a window's text does, the text ends at its first NUL.
+void HostForm::SetText(platform::Box box, const std::wstring& whole) {
+  const std::wstring text = whole.substr(0, whole.find(L'\0'));
   std::wstring& current = texts_[box];
   if (box == platform::Box::Result) {
     const bool appended = text.compare(0, current.size(), current) == 0;

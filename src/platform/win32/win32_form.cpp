@@ -158,6 +158,8 @@ int Win32Form::RunMessageLoop() {
 }
 
 // The form object travels in the creation parameters and is kept in the window's user data.
+// No exception may cross the system's frames on its way out: one that a handler let through
+// (memory running out, say) ends that message's handling here.
 LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -165,7 +167,11 @@ LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam,
   }
   auto* self = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  return self->HandleMessage(window, message, wParam, lParam);
+  try {
+    return self->HandleMessage(window, message, wParam, lParam);
+  } catch (...) {
+    return 0;
+  }
 }
 
 LRESULT Win32Form::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -238,9 +244,15 @@ void Win32Form::OnNextControl(WPARAM wParam, LPARAM lParam) {
 
 void Win32Form::OnCommand(WPARAM wParam) {
   if (LOWORD(wParam) != controls::cmdTest || HIWORD(wParam) != BN_CLICKED || !events_) return;
-  ++clicksRunning_;
+  // Counted for as long as the handler runs, however it ends.
+  struct Running {
+    int& count;
+    explicit Running(int& c) : count(++c) {}
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+    ~Running() { --count; }
+  } running(clicksRunning_);
   events_->cmdTest_Click();
-  --clicksRunning_;
 }
 
 // Closing while a run is in progress (a guarded call pumping messages) cannot unwind

@@ -83,7 +83,7 @@ void Form1::TestRDO() {
   if (!session) return;
 
   const std::wstring version = GetVersionRDO();
-  if (!version.empty()) LogTrace(L"RDO v." + version, false);
+  if (!version.empty()) trap.Run([&] { LogTrace(L"RDO v." + version, false); });
 
   trap.Clear();
   trap.Run([&] {

@@ -66,7 +66,8 @@ void Form1::ReadAddressList(IRDOSession* objRDO) {
   } else if (!entries) {
     LogTrace(L"        AddressEntries retrieval failed with no error", false);
   } else {
-    LogTrace(L"        GAL.AddressEntries.Count = " + std::to_wstring(count), false);
+    trap.Run(
+        [&] { LogTrace(L"        GAL.AddressEntries.Count = " + std::to_wstring(count), false); });
   }
 }
 
