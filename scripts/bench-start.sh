@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# Start-to-window time of quorvel.exe under Wine beside minimal_window.exe, a program that
-# only opens one window and is built the same way, with the same manifest: the median of N
-# starts each (default 21, the two taking turns) from starting the program to its window
-# being shown, and their ratio. Then the size of quorvel.exe, and the peak resident set
-# (VmHWM) of the Linux process in which Wine runs each program: quorvel.exe's once shown and
-# after a probe run against the healthy simulated world, minimal_window.exe's once shown.
-# Wine's loader and DLLs are part of it: it is not Windows' peak working set. A
-# measurement, not a test.
+# Start-to-window time of quorvel.exe under Wine beside minimal_window.exe (one window,
+# built the same way, with the same manifest): the median of N starts each (default 21, the
+# two taking turns) and their ratio. Then quorvel.exe's size, and the peak resident set
+# (VmHWM) of the Linux process in which Wine runs each program, Wine's loader and DLLs
+# included: quorvel.exe's once shown and after a probe run against the healthy simulated
+# world, minimal_window.exe's once shown. A measurement, not a test.
 #
 #   scripts/bench-start.sh [N]
 set -euo pipefail
@@ -14,7 +12,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
 source "$QUORVEL_ROOT/scripts/lib/wine.sh"
 source "$QUORVEL_ROOT/scripts/lib/quorvel.sh"
-source "$QUORVEL_ROOT/scripts/lib/sim.sh"
 
 runs=${1:-21}
 [[ $runs =~ ^[1-9][0-9]*$ ]] || die "usage: $0 [N]"
@@ -86,7 +83,7 @@ awk -v q="$quorvel_ms" -v m="$minimal_ms" 'BEGIN { printf "ratio quorvel / minim
 
 # Size and peak memory.
 QVDRIVE_EXE=$build_dir/tools/qvdrive/qvdrive.exe
-sim_register "$build_dir/sim/quorvel_sim.dll" "$(sim_scenario_file healthy)"
+sim_register "$build_dir/sim/quorvel_sim.dll" "$QUORVEL_ROOT/sim/scenarios/healthy.txt"
 sim_dialogs_close_themselves
 quorvel_start "$quorvel"
 qvdrive wait-window 60 >/dev/null

@@ -5,7 +5,7 @@
 #   scripts/run.sh [--x86] [SCENARIO]
 #
 #   --x86      the 32-bit program and server (preset windows-x86); else the 64-bit ones
-#   SCENARIO   a file name in sim/scenarios/, default healthy
+#   SCENARIO   a file NAME.txt in sim/scenarios/, default healthy
 #
 # With a display, the program opens there in a window of its own (no virtual desktop) until
 # it is closed. Without one, the demo, on a private X server in the virtual desktop: types
@@ -13,12 +13,13 @@
 # quorvel-screenshot.png in the build folder. Exits 0 only when this run reached its closing
 # delimiter or, for a scenario meant to end through the watchdog, when its last lines are
 # "    Timeout expired" and the delimiter the watchdog writes before it ends the program.
+# A scenario's comment lines direct the demo: "# demo-timeout: N", the time-out in minutes
+# it types, and "# demo-ends-by: watchdog".
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
 source "$QUORVEL_ROOT/scripts/lib/wine.sh"
 source "$QUORVEL_ROOT/scripts/lib/quorvel.sh"
-source "$QUORVEL_ROOT/scripts/lib/sim.sh"
 
 readonly DELIMITER='===================='
 # The default time-out is 5 minutes; a run that has not ended well after it never will.
@@ -35,16 +36,26 @@ if [[ ${1:-} == --x86 ]]; then
 fi
 [[ $# -le 1 && ${1:-} != -* ]] || die "usage: $0 [--x86] [SCENARIO]"
 scenario=${1:-healthy}
-scenario_file=$(sim_scenario_file "$scenario")
-demo_timeout=$(sim_directive "$scenario_file" demo-timeout)
+scenario_file=$QUORVEL_ROOT/sim/scenarios/$scenario.txt
+if [[ $scenario == */* || ! -f $scenario_file ]]; then
+  say "error: unknown scenario '$scenario'; the known scenarios are:"
+  for known in "$QUORVEL_ROOT"/sim/scenarios/*.txt; do
+    printf '  %s\n' "$(basename "$known" .txt)" >&2
+  done
+  exit 1
+fi
+
+# directive NAME: the value of the scenario's "# NAME: value" line, or nothing.
+directive() {
+  sed -n "s/^# *$1: *\\([^ ]*\\) *\$/\\1/p" "$scenario_file" | tr -d '\r' | head -n 1
+}
+demo_timeout=$(directive demo-timeout)
 
 build_dir=$(preset_dir "$preset")
 log=$build_dir/Quorvel.log
 QVDRIVE_EXE=$build_dir/tools/qvdrive/qvdrive.exe
 
-log_size() {
-  stat -c %s "$log" 2>/dev/null || echo 0
-}
+log_size() { stat -c %s "$log" 2>/dev/null || echo 0; }
 
 # wait_for_hang MARK DRIVER: returns once the run's log has grown past MARK and then not
 # changed for HANG_SECONDS, or the driver has given up.
@@ -74,7 +85,7 @@ run_headless() {
   mark=$(log_size)
   quorvel_start "$build_dir/quorvel.exe"
   say "scenario $scenario: pressing Test"
-  if [[ $(sim_directive "$scenario_file" demo-ends-by) == watchdog ]]; then
+  if [[ $(directive demo-ends-by) == watchdog ]]; then
     # The window is gone once the watchdog has ended the program: take the picture while
     # the guarded call hangs. The driver reports the watchdog's end as a failure; the
     # verdict comes from the run's last two lines in the log instead.

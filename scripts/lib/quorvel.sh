@@ -1,6 +1,7 @@
 # shellcheck shell=bash
 # Running quorvel.exe under Wine from a folder of its own (its log goes beside it, so
-# separate folders keep separate logs) and driving it with qvdrive.
+# separate folders keep separate logs), against the simulated MAPI server, and driving it
+# with qvdrive.
 
 # quorvel_stage EXE DIR: a fresh DIR holding a copy of EXE; prints the copy's path.
 quorvel_stage() {
@@ -32,3 +33,21 @@ qvdrive() {
   wine_run wine "$QVDRIVE_EXE" "$@"
 }
 
+# sim_register DLL SCENARIO_FILE: registers the simulated server (quorvel_sim.dll, the
+# classes "MAPI.Session" and "Sarnith.RDOSession") in WINEPREFIX until the script ends, and
+# points it at the scenario, which it reads when first used; the sim's defaults are the
+# healthy world, and a scenario changes only what it names.
+sim_register() {
+  local server
+  server=$(wine_path "$1")
+  wine_regsvr32 /s "$server" >/dev/null 2>&1 || die "regsvr32 could not register $server"
+  on_exit "wine_regsvr32 /s /u '$server' >/dev/null 2>&1"
+  QUORVEL_SIM_SCENARIO=$(wine_path "$2")
+  export QUORVEL_SIM_SCENARIO
+}
+
+# sim_dialogs_close_themselves: with nobody at the screen, each simulated address book
+# dialog picks its first entry and presses OK after a moment.
+sim_dialogs_close_themselves() {
+  export QUORVEL_SIM_DIALOG_AUTOCLOSE=1500
+}

@@ -1,14 +1,11 @@
 # shellcheck shell=bash
-# The Wine session of a build folder: a private 64-bit prefix in it (never the user's
-# ~/.wine) that runs the 64-bit build and, through WoW64, the 32-bit one, with no debug
-# chatter and the .NET and HTML engines off (their installers would stop a first start).
-#
-# Wine's long-lived helpers (wineserver, services.exe, winedevice.exe, the desktop's
-# explorer.exe) are started by whichever Wine process first needs them and inherit its
-# descriptors; a pipe they hold keeps its reader (a test runner, a $(...)) waiting until
-# they end. So the session's wineserver and X server start in a session of their own with
-# every descriptor on /dev/null, Wine commands run through wine_run, and programs left in
-# the background write to /dev/null.
+# The Wine session of a build folder: its private 64-bit prefix (never ~/.wine), which runs
+# the 64-bit build and, through WoW64, the 32-bit one, with no debug chatter and the .NET and
+# HTML engines off (their installers would stop a first start). Wine's helpers (wineserver,
+# services.exe, winedevice.exe, the desktop's explorer.exe) inherit the descriptors of the
+# Wine process that starts them, and a pipe they hold keeps its reader (a test runner, a
+# $(...)) waiting until they end. So Wine commands run through wine_run, programs left in
+# the background write to /dev/null, and the session's servers start with no descriptor.
 
 QUORVEL_SCREEN=1024x768 # the private X server's screen, and the virtual desktop's size
 
