@@ -25,7 +25,11 @@ list(REMOVE_ITEM QUORVEL_WIN32_PLATFORM_SOURCES ${QUORVEL_WINDOW_SOURCES})
 
 add_library(quorvel_core STATIC ${QUORVEL_CORE_SOURCES} ${QUORVEL_WIN32_PLATFORM_SOURCES})
 target_include_directories(quorvel_core PUBLIC src)
-target_link_libraries(quorvel_core PUBLIC ole32 oleaut32 uuid)
+# The interface identifiers (IID_IUnknown and the like) are data in the toolchain's static
+# uuid library. ole32 and oleaut32 are not linked: the core binds their functions by name
+# at their first call (src/runtime/ole32_functions.h, oleaut32_functions.h), from the system
+# directory only, like every other DLL it binds, so the program imports neither.
+target_link_libraries(quorvel_core PUBLIC uuid)
 
 # Everything the runtime would otherwise need beside the program is linked in, so the
 # executable imports system DLLs only.
@@ -33,7 +37,7 @@ set(QUORVEL_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 
 # The toolchain may add a default manifest object to every executable; ours is in the
 # resources, and a second one must not be. An empty object of the same name, found first
-# through -B, stands in for it.
+# through -B (see the link options below), stands in for it.
 set(QUORVEL_NO_MANIFEST_DIR ${CMAKE_BINARY_DIR}/no-default-manifest)
 file(CONFIGURE OUTPUT ${QUORVEL_NO_MANIFEST_DIR}/empty.c CONTENT "")
 add_custom_command(
@@ -59,22 +63,15 @@ target_link_libraries(quorvel PRIVATE quorvel_core user32 gdi32)
 target_include_directories(quorvel PRIVATE
   $<$<COMPILE_LANGUAGE:RC>:${QUORVEL_WIN32_DIR} ${CMAKE_BINARY_DIR}/generated>)
 target_compile_options(quorvel PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-municode>)
+# -B: gcc looks for its start-up objects in this folder first, and there finds the empty
+# default-manifest.o made above instead of the toolchain's, which would add a second
+# manifest beside the one in quorvel.rc. Nothing else is in that folder.
 target_link_options(quorvel PRIVATE -municode ${QUORVEL_STATIC_RUNTIME}
   -B${QUORVEL_NO_MANIFEST_DIR}/)
 set_property(TARGET quorvel APPEND PROPERTY LINK_DEPENDS
   ${QUORVEL_NO_MANIFEST_DIR}/default-manifest.o)
 set_source_files_properties(${QUORVEL_WIN32_DIR}/quorvel.rc PROPERTIES OBJECT_DEPENDS
   ${QUORVEL_WIN32_DIR}/quorvel.manifest)
-
-# COM serves the probes only, once Test is pressed: the 64-bit program loads ole32 and
-# oleaut32 on their first call, after the window is up, not with the program. Both are Known
-# DLLs, loaded from the system directory either way. The 32-bit program imports them as
-# usual: this toolchain's 32-bit delay-import libraries leave the functions' slots in the
-# program's import address table empty, and the first call into COM jumps to address 0.
-if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-  include(cmake/delay_imports.cmake)
-  quorvel_delay_imports(quorvel ole32 oleaut32)
-endif()
 
 include(cmake/dist.cmake)
 

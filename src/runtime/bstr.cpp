@@ -5,13 +5,13 @@
 namespace quorvel {
 
 Bstr::Bstr(std::wstring_view text)
-    : b_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {
+    : b_(oleaut32::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {
   if (!b_) throw std::bad_alloc();
 }
 
 std::wstring Bstr::ToText(BSTR b) {
   if (!b) return {};
-  return std::wstring(b, SysStringLen(b));
+  return std::wstring(b, oleaut32::SysStringLen(b));
 }
 
 }  // namespace quorvel

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/com_types.h"
+#include "runtime/oleaut32_functions.h"
 
 namespace quorvel {
 
@@ -20,11 +21,11 @@ class Bstr {
     std::swap(b_, other.b_);
     return *this;
   }
-  ~Bstr() { SysFreeString(b_); }
+  ~Bstr() { Free(b_); }
 
   BSTR get() const noexcept { return b_; }
   BSTR* put() noexcept {
-    SysFreeString(std::exchange(b_, nullptr));
+    Free(std::exchange(b_, nullptr));
     return &b_;
   }
   BSTR Detach() noexcept { return std::exchange(b_, nullptr); }
@@ -32,6 +33,12 @@ class Bstr {
 
   // A BSTR's text by its counted length; a null BSTR is the empty text.
   static std::wstring ToText(BSTR b);
+
+  // Frees b, if there is one, without raising.
+  static void Free(BSTR b) noexcept {
+    if (!b) return;
+    if (const auto free = oleaut32::SysFreeString.TryBind()) free(b);
+  }
 
  private:
   BSTR b_ = nullptr;

@@ -3,6 +3,7 @@
 #include "platform/system_text.h"
 #include "runtime/bstr.h"
 #include "runtime/com_ptr.h"
+#include "runtime/oleaut32_functions.h"
 
 namespace quorvel {
 
@@ -15,7 +16,7 @@ ErrorRecord RecordFromErrorInfo(HRESULT hr, IUnknown* object, REFIID iid) {
   if (object && SUCCEEDED(object->QueryInterface(IID_ISupportErrorInfo, support.put_void())) &&
       support && support->InterfaceSupportsErrorInfo(iid) == S_OK) {
     ComPtr<IErrorInfo> info;
-    if (GetErrorInfo(0, info.put()) == S_OK && info) {
+    if (oleaut32::GetErrorInfo(0, info.put()) == S_OK && info) {
       Bstr description;
       if (SUCCEEDED(info->GetDescription(description.put()))) {
         return ErrorRecord{hr, description.Text()};

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "runtime/bstr.h"
 #include "runtime/com_failure.h"
 
 namespace quorvel {
@@ -12,9 +13,9 @@ namespace {
 struct ExcepInfoOwner {
   EXCEPINFO info{};
   ~ExcepInfoOwner() {
-    SysFreeString(info.bstrSource);
-    SysFreeString(info.bstrDescription);
-    SysFreeString(info.bstrHelpFile);
+    Bstr::Free(info.bstrSource);
+    Bstr::Free(info.bstrDescription);
+    Bstr::Free(info.bstrHelpFile);
   }
 };
 

@@ -4,14 +4,23 @@
 
 #include "runtime/bstr.h"
 #include "runtime/com_failure.h"
+#include "runtime/oleaut32_functions.h"
 
 namespace quorvel {
 
-Variant::Variant(Variant&& other) noexcept : v_(other.v_) { VariantInit(&other.v_); }
+Variant::Variant(Variant&& other) noexcept : v_(std::exchange(other.v_, VARIANT{})) {}
 
 Variant& Variant::operator=(Variant&& other) noexcept {
   std::swap(v_, other.v_);
   return *this;
+}
+
+// An empty VARIANT has nothing to free, and so needs no call into oleaut32.
+void Variant::Clear() noexcept {
+  if (v_.vt != VT_EMPTY) {
+    if (const auto clear = oleaut32::VariantClear.TryBind()) clear(&v_);
+  }
+  v_ = VARIANT{};
 }
 
 Variant Variant::Text(std::wstring_view text) {
@@ -57,17 +66,15 @@ Variant Variant::Ref(Variant& target) {
   return v;
 }
 
-// mingw-w64 declares VariantChangeType's source without const; the call only reads it.
 std::wstring Variant::ToText() const {
   Variant converted;
-  ThrowIfConversionFailed(
-      VariantChangeType(converted.get(), const_cast<VARIANT*>(&v_), 0, VT_BSTR));
+  ThrowIfConversionFailed(oleaut32::VariantChangeType(converted.get(), &v_, 0, VT_BSTR));
   return Bstr::ToText(converted.v_.bstrVal);
 }
 
 std::int32_t Variant::ToLong() const {
   Variant converted;
-  ThrowIfConversionFailed(VariantChangeType(converted.get(), const_cast<VARIANT*>(&v_), 0, VT_I4));
+  ThrowIfConversionFailed(oleaut32::VariantChangeType(converted.get(), &v_, 0, VT_I4));
   return converted.v_.lVal;
 }
 

@@ -12,12 +12,12 @@ namespace quorvel {
 
 class Variant {
  public:
-  Variant() noexcept { VariantInit(&v_); }
+  Variant() noexcept = default;
   Variant(const Variant&) = delete;
   Variant& operator=(const Variant&) = delete;
   Variant(Variant&& other) noexcept;
   Variant& operator=(Variant&& other) noexcept;
-  ~Variant() { VariantClear(&v_); }
+  ~Variant() { Clear(); }
 
   static Variant Text(std::wstring_view text);
   static Variant Bool(bool value);
@@ -32,7 +32,7 @@ class Variant {
   VARIANT* get() noexcept { return &v_; }
   const VARIANT* get() const noexcept { return &v_; }
   VARIANT* put() noexcept {
-    VariantClear(&v_);
+    Clear();
     return &v_;
   }
   VARTYPE Type() const noexcept { return v_.vt; }
@@ -45,7 +45,11 @@ class Variant {
   ComPtr<IUnknown> ToObject() const;
 
  private:
-  VARIANT v_;
+  // Frees what the value holds and leaves it empty, without raising.
+  void Clear() noexcept;
+
+  // Value-initialised: all zero, so VT_EMPTY, as VariantInit leaves it.
+  VARIANT v_{};
 };
 
 }  // namespace quorvel

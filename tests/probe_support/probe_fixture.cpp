@@ -35,13 +35,19 @@ std::string Narrow(std::wstring_view text) {
   return narrow;
 }
 
-ProbeTest::ProbeTest() {
+ProbeTest::ProbeTest() : bstrsBefore_(host::LiveBstrs()) {
   watched_.Watch(probe_);
   window_.Attach(probe_);
   UseScenario("");
 }
 
-void ProbeTest::TearDown() { EXPECT_EQ(world_->Live(), 0) << "simulated objects left alive"; }
+void ProbeTest::TearDown() {
+  EXPECT_EQ(world_->Live(), 0) << "simulated objects left alive";
+  // Error information a failed call left pending is the thread's, not the test's: the next
+  // failure replaces it. Dropped here, it frees its description.
+  SetErrorInfo(0, nullptr);
+  EXPECT_EQ(host::LiveBstrs() - bstrsBefore_, 0) << "BSTRs left unfreed";
+}
 
 void ProbeTest::UseScenario(std::string_view text) {
   world_ = std::make_unique<sim::World>(sim::Scenario::FromText(text));

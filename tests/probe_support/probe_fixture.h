@@ -1,6 +1,6 @@
 // A console form whose "MAPI.Session" and "Sarnith.RDOSession" both come from one simulated
 // MAPI world, seen through a WatchedWindow. Every test ends with no simulated object left
-// alive.
+// alive and no BSTR left unfreed.
 #pragma once
 
 #include <memory>
@@ -37,6 +37,8 @@ class ProbeTest : public ConsoleTest {
   std::vector<std::string> TraceLines() const;
   const std::vector<std::string>& Calls() const { return world_->Journal(); }
 
+  // BSTRs already live before the test, which it must leave as it found them.
+  const long bstrsBefore_;
   std::unique_ptr<sim::World> world_;
   WatchedWindow watched_{window_};
   Form1 probe_{watched_};

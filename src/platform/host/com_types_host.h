@@ -43,6 +43,7 @@ using VARTYPE = std::uint16_t;
 using VARIANT_BOOL = std::int16_t;
 using OLECHAR = wchar_t;
 using LPOLESTR = OLECHAR*;
+using LPCOLESTR = const OLECHAR*;
 using BSTR = OLECHAR*;
 using SIZE_T = std::size_t;
 
@@ -145,6 +146,7 @@ constexpr WORD DISPATCH_PROPERTYGET = 2;
 constexpr WORD DISPATCH_PROPERTYPUT = 4;
 constexpr DISPID DISPID_UNKNOWN = -1;
 constexpr DISPID DISPID_PROPERTYPUT = -3;
+constexpr DWORD CLSCTX_SERVER = 0x15;  // in-process, local and remote servers
 constexpr LCID LOCALE_USER_DEFAULT = 0x400;
 constexpr LCID LOCALE_SYSTEM_DEFAULT = 0x800;
 constexpr USHORT VARIANT_ALPHABOOL = 0x2;
@@ -257,7 +259,12 @@ inline constexpr IID IID_ISupportErrorInfo = {
     0xDF0B3D60, 0x548F, 0x101B, {0x8E, 0x65, 0x08, 0x00, 0x2B, 0x2B, 0xD1, 0x19}};
 inline constexpr IID IID_NULL = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
 
-// OLE Automation functions, implemented by the host stand-in.
+// COM and OLE Automation functions, implemented by the host stand-in. The core reaches them
+// through its DLL binding (runtime/ole32_functions.h, runtime/oleaut32_functions.h), as on
+// Windows; the simulated world and the tests call them directly.
+HRESULT CLSIDFromProgID(LPCOLESTR progId, CLSID* clsid);
+HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid,
+                         LPVOID* object);
 BSTR SysAllocString(const OLECHAR* text);
 BSTR SysAllocStringLen(const OLECHAR* text, UINT length);
 UINT SysStringLen(BSTR text);

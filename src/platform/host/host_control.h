@@ -11,10 +11,16 @@
 
 namespace quorvel::host {
 
-// Platform functions, bound by DLL and entry point name.
+// Platform functions, bound by DLL and entry point name. The COM and OLE Automation
+// stand-ins (ole32.dll, oleaut32.dll) are there from the start and after ClearExports.
 void InstallExport(const std::string& dll, const std::string& entry, void* function);
 void RemoveExport(const std::string& dll, const std::string& entry);
+// Every export of the DLL, as if the system had no such DLL.
+void RemoveDll(const std::string& dll);
 void ClearExports();
+
+// BSTRs the OLE Automation stand-in has allocated and not yet freed.
+long LiveBstrs();
 
 // COM classes by ProgID. The factory answers like CoCreateInstance.
 using ClassFactory = std::function<HRESULT(REFIID iid, void** object)>;

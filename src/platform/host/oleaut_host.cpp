@@ -1,4 +1,6 @@
-// Host stand-in for the OLE Automation functions the core uses.
+// Host stand-in for the OLE Automation functions the core uses. It counts the BSTRs it has
+// allocated and not yet freed, so that tests can require that a run leaves none.
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -7,8 +9,11 @@
 #include <string>
 
 #include "platform/com_types.h"
+#include "platform/host/host_control.h"
 
 namespace {
+
+std::atomic<long> g_liveBstrs{0};
 
 // A BSTR is preceded by its length in characters, as the real one is by its byte count.
 struct BstrHeader {
@@ -27,6 +32,7 @@ BSTR AllocBstr(const OLECHAR* text, std::size_t length) {
     std::wmemset(chars, L'\0', length);
   }
   chars[length] = L'\0';
+  ++g_liveBstrs;
   return chars;
 }
 
@@ -131,8 +137,12 @@ BSTR SysAllocStringLen(const OLECHAR* text, UINT length) { return AllocBstr(text
 UINT SysStringLen(BSTR text) { return text ? static_cast<UINT>(HeaderOf(text)->length) : 0; }
 
 void SysFreeString(BSTR text) {
-  if (text) std::free(HeaderOf(text));
+  if (!text) return;
+  --g_liveBstrs;
+  std::free(HeaderOf(text));
 }
+
+long quorvel::host::LiveBstrs() { return g_liveBstrs; }
 
 void VariantInit(VARIANT* v) {
   std::memset(v, 0, sizeof(VARIANT));

@@ -7,7 +7,7 @@
 #include "platform/ansi_text.h"
 #include "platform/dll_binding.h"
 #include "platform/win32/unique_handle.h"
-#include "runtime/error_record.h"
+#include "runtime/dll_failure.h"
 
 namespace quorvel::platform {
 
@@ -21,8 +21,9 @@ HMODULE LoadSystemDll(const std::string& dll) {
   if (found != modules.end()) return found->second.get();
   UniqueModule module(LoadLibraryExW(FromAnsi(dll).c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
   if (!module) {
-    Raise(GetLastError() == ERROR_MOD_NOT_FOUND ? RuntimeError::FileNotFound
-                                                : RuntimeError::DllLoad);
+    RaiseDllMissing(
+        GetLastError() == ERROR_MOD_NOT_FOUND ? RuntimeError::FileNotFound : RuntimeError::DllLoad,
+        dll);
   }
   return modules.emplace(dll, std::move(module)).first->second.get();
 }
@@ -35,7 +36,7 @@ void* BindDllFunction(const char* dll, const char* entry) {
   const auto found = entries.find(key);
   if (found != entries.end()) return found->second;
   const FARPROC address = GetProcAddress(LoadSystemDll(key.first), entry);
-  if (!address) Raise(RuntimeError::DllEntryNotFound);
+  if (!address) RaiseEntryMissing(key.first, key.second);
   void* function = reinterpret_cast<void*>(address);
   entries.emplace(std::move(key), function);
   return function;

@@ -5,20 +5,29 @@
 #include "console/form1.h"
 #include "platform/com_types.h"
 #include "platform/win32/win32_form.h"
+#include "runtime/ole32_functions.h"
 
 namespace {
 
-// The user-interface thread's COM apartment, for the life of the window.
+// The user-interface thread's COM apartment, for the life of the window. Without ole32 there
+// is none, and the program goes on: the probes then report the missing DLL when they create
+// their objects.
 class ComApartment {
  public:
-  ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ComApartment() noexcept : initialised_(Enter()) {}
   ComApartment(const ComApartment&) = delete;
   ComApartment& operator=(const ComApartment&) = delete;
   ~ComApartment() {
-    if (initialised_) CoUninitialize();
+    if (!initialised_) return;
+    if (const auto leave = quorvel::ole32::CoUninitialize.TryBind()) leave();
   }
 
  private:
+  static bool Enter() noexcept {
+    const auto enter = quorvel::ole32::CoInitializeEx.TryBind();
+    return enter && SUCCEEDED(enter(nullptr, COINIT_APARTMENTTHREADED));
+  }
+
   bool initialised_;
 };
 
@@ -37,7 +46,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (!window.Open()) return 1;
   // COM is first needed when Test is pressed. Input, and the commands other programs post,
   // reach the form only through the message loop below, so entering the apartment here is
-  // in time, and keeps COM's start-up (loading ole32, a delay import, and setting up the
+  // in time, and keeps COM's start-up (loading ole32, bound by name, and setting up the
   // apartment with its hidden window) out of the time to the window.
   apartment.emplace();
   return window.RunMessageLoop();
