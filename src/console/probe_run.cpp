@@ -5,6 +5,7 @@
 
 #include "console/form1.h"
 #include "console/minutes.h"
+#include "platform/handler_failure.h"
 #include "runtime/error_trap.h"
 
 namespace quorvel {
@@ -33,6 +34,7 @@ void Form1::cmdTest_Click() {
     ProbeRun();
   } catch (const std::exception&) {
     // Out of memory outside any statement's trap: the run ends here, the program goes on.
+    platform::NoteHandlerEndedEarly();
   }
 }
 

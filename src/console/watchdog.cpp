@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "console/form1.h"
+#include "platform/handler_failure.h"
 
 namespace quorvel {
 
@@ -12,6 +13,7 @@ void Form1::Timer1_Timer() {
     Watchdog();
   } catch (const std::exception&) {
     // Out of memory in the tick: this tick is lost, the next one comes as usual.
+    platform::NoteHandlerEndedEarly();
   }
 }
 

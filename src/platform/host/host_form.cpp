@@ -8,6 +8,7 @@ namespace quorvel::host {
 namespace {
 
 HostForm* g_current = nullptr;
+int g_handlersEndedEarly = 0;
 
 }  // namespace
 
@@ -22,6 +23,8 @@ HostForm::~HostForm() {
 }
 
 HostForm* HostForm::Current() { return g_current; }
+
+int HostForm::HandlersEndedEarly() { return g_handlersEndedEarly; }
 
 std::wstring HostForm::Text(platform::Box box) const {
   const auto it = texts_.find(box);
@@ -101,6 +104,8 @@ void HostForm::Advance(std::uint32_t milliseconds) {
 }  // namespace quorvel::host
 
 namespace quorvel::platform {
+
+void NoteHandlerEndedEarly() noexcept { ++host::g_handlersEndedEarly; }
 
 void PumpMessagesFor(std::uint32_t milliseconds) {
   if (host::HostForm* form = host::HostForm::Current()) form->Advance(milliseconds);

@@ -56,6 +56,8 @@ class HostForm final : public platform::FormWindow, private platform::Timer {
   static constexpr std::intptr_t kHandle = 0x00012345;
   // The form that PumpMessagesFor advances, if any.
   static HostForm* Current();
+  // How often a handler was stopped at its edge (platform/handler_failure.h), ever.
+  static int HandlersEndedEarly();
 
  private:
   // Timer

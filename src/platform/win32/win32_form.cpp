@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/handler_failure.h"
 #include "platform/win32/control_ids.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/form1_layout.h"
@@ -170,6 +171,7 @@ LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam,
   try {
     return self->HandleMessage(window, message, wParam, lParam);
   } catch (...) {
+    NoteHandlerEndedEarly();
     return 0;
   }
 }
