@@ -7,6 +7,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 packages=(
   # host build, unit tests and benchmarks
   cmake g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # the fuzzer: clang with libFuzzer and the sanitizers' run time
+  clang-14 libclang-rt-14-dev
   # Windows cross-build: 64-bit, and 32-bit for the second package
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
@@ -14,7 +16,7 @@ packages=(
   # build; fonts-wine draws the window frame's glyphs
   wine wine64 wine32:i386 fonts-wine xvfb xauth xdotool imagemagick x11-utils
   # checks and packaging
-  valgrind clang-format clang-tidy shellcheck zip
+  valgrind clang-format clang-tidy shellcheck zip python3
   # signing the packages (scripts/sign.sh) and its check, with a certificate made for it
   osslsigncode openssl
 )

@@ -69,10 +69,15 @@ ScenarioValue ParseValue(TokenReader& reader) {
   return {VT_BSTR, 0, token.text};
 }
 
-// `error [deferred] HRESULT [description]` after its first word.
+// `error [plain] [deferred] [wcode] HRESULT [description]` after its first word.
 void ParseError(TokenReader& reader, Outcome& outcome) {
+  outcome.plain = reader.Take("plain");
   outcome.deferred = reader.Take("deferred");
+  outcome.wCode = reader.Take("wcode");
   outcome.error = ParseHresult(reader);
+  if (outcome.wCode && (outcome.error < 1 || outcome.error > 0xFFFF)) {
+    reader.Fail("a wcode is 1 to 65535");
+  }
   if (!reader.AtEnd()) outcome.description = reader.Text("a description");
 }
 
@@ -185,6 +190,18 @@ bool ScenarioValue::Put(VARIANT* out) const {
       break;
     case VT_I4:
       out->lVal = number;
+      break;
+    case VT_UI1:
+      out->bVal = static_cast<BYTE>(number);
+      break;
+    case VT_R8:
+      out->dblVal = number;
+      break;
+    case VT_DATE:
+      out->date = number;
+      break;
+    case VT_ERROR:
+      out->scode = number;
       break;
     case VT_BOOL:
       out->boolVal = static_cast<VARIANT_BOOL>(number);

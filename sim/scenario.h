@@ -6,6 +6,10 @@
 //   # comment lines start with '#'
 //   cdo.logon = error 0x80040111 "MAPI_E_LOGON_FAILED"
 //   cdo.logon = error deferred 0x80040111 "MAPI_E_LOGON_FAILED"   (filled in on request)
+//   cdo.logon = error wcode 1001 "Logon refused"   (a dispatch exception's 16-bit code,
+//                                                   scode left 0)
+//   rdo.inbox = error plain 0x80004005   (the call only returns the HRESULT: no exception
+//                                         details, no error info)
 //   rdo.loggedon = error 0x80040115 "MAPI_E_NETWORK_ERROR" writing bool true
 //                                      (an RDO value member that writes its out-argument
 //                                       before it fails all the same)
@@ -44,7 +48,9 @@ namespace quorvel::sim {
 
 // A value a member returns, as the scenario gives it.
 struct ScenarioValue {
-  VARTYPE type = VT_EMPTY;  // VT_EMPTY, VT_NULL, VT_I2, VT_I4, VT_BOOL or VT_BSTR
+  // VT_EMPTY, VT_NULL, VT_I2, VT_I4, VT_BOOL or VT_BSTR; the fuzzer also gives VT_UI1,
+  // VT_R8, VT_DATE and VT_ERROR, each holding `number`.
+  VARTYPE type = VT_EMPTY;
   std::int32_t number = 0;
   std::wstring text;
 
@@ -61,6 +67,8 @@ struct Outcome {
   HRESULT error = S_OK;      // Kind::Error, and Kind::Dialog's cancel error
   std::wstring description;  // the same
   bool deferred = false;     // the same: through the deferred fill-in
+  bool wCode = false;        // the same: a dispatch exception's wCode instead of its scode
+  bool plain = false;        // the same: the call's own HRESULT, and nothing more
   bool writes = false;       // Kind::Error: `value` is written to the out-argument first
   // Kind::Dialog: what Cancel answers, Nothing, Ok (with chosen 0) or Error.
   Kind cancel = Kind::Nothing;

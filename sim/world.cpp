@@ -1,9 +1,13 @@
 #include "sim/world.h"
 
+#include <exception>
+
 namespace quorvel::sim {
 
 Outcome World::Next(const std::string& key) {
-  if (const Outcome* outcome = scenario_.For(key, ++calls_[key])) return *outcome;
+  const int call = ++calls_[key];
+  if (answers_) return answers_(key, call);
+  if (const Outcome* outcome = scenario_.For(key, call)) return *outcome;
   // A fake asking for a key the healthy scenario does not define: fail the call, visibly.
   Record("no outcome for " + key);
   Outcome failure;
@@ -13,9 +17,13 @@ Outcome World::Next(const std::string& key) {
   return failure;
 }
 
-void World::Record(std::string line) {
-  if (sink_) sink_(line);
-  journal_.push_back(std::move(line));
+void World::Record(std::string line) noexcept {
+  try {
+    if (sink_) sink_(line);
+    journal_.push_back(std::move(line));
+  } catch (const std::exception&) {
+    // Out of memory: the journal misses this line.
+  }
 }
 
 DialogChoice World::ShowDialog(const DialogRequest& request) const {
@@ -23,14 +31,21 @@ DialogChoice World::ShowDialog(const DialogRequest& request) const {
   return {DialogChoice::Button::Ok, 1, S_OK};
 }
 
-void World::ObjectCreated(const std::string& name) {
+// Counting never fails; the journal line may be lost to memory running out.
+void World::ObjectCreated(const std::string& name) noexcept {
   ++live_;
-  Record("new " + name + " (live " + std::to_string(live_) + ")");
+  try {
+    Record("new " + name + " (live " + std::to_string(live_) + ")");
+  } catch (const std::exception&) {
+  }
 }
 
-void World::ObjectDestroyed(const std::string& name) {
+void World::ObjectDestroyed(const std::string& name) noexcept {
   --live_;
-  Record("release " + name + " (live " + std::to_string(live_) + ")");
+  try {
+    Record("release " + name + " (live " + std::to_string(live_) + ")");
+  } catch (const std::exception&) {
+  }
 }
 
 }  // namespace quorvel::sim

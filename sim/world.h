@@ -23,21 +23,27 @@ namespace quorvel::sim {
 class World {
  public:
   using Sink = std::function<void(const std::string& line)>;
+  // Answers each call in the scenario's place: given the key and the call's number (from
+  // 1), the outcome. The fuzzer decides every call this way.
+  using Answers = std::function<Outcome(const std::string& key, int call)>;
 
   explicit World(Scenario scenario = Scenario::Healthy()) : scenario_(std::move(scenario)) {}
+  explicit World(Answers answers) : answers_(std::move(answers)) {}
   World(const World&) = delete;
   World& operator=(const World&) = delete;
 
   // The outcome of the next call of key; each key counts its own calls.
   Outcome Next(const std::string& key);
 
-  void Record(std::string line);
+  // Journals a line. Never throws: a line that memory cannot hold is left out, so that an
+  // object's release, which journals, cannot fail.
+  void Record(std::string line) noexcept;
   void SetSink(Sink sink) { sink_ = std::move(sink); }
   const std::vector<std::string>& Journal() const { return journal_; }
 
   // Called by every fake object when it is made and when its last reference goes.
-  void ObjectCreated(const std::string& name);
-  void ObjectDestroyed(const std::string& name);
+  void ObjectCreated(const std::string& name) noexcept;
+  void ObjectDestroyed(const std::string& name) noexcept;
   int Live() const { return live_; }
 
   // Who answers the address book dialog of a `dialog` outcome. Without one, an operator who
@@ -49,6 +55,7 @@ class World {
 
  private:
   Scenario scenario_;
+  Answers answers_;
   std::map<std::string, int> calls_;
   std::vector<std::string> journal_;
   Sink sink_;

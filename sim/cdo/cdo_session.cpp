@@ -1,5 +1,7 @@
 #include "sim/cdo/cdo_session.h"
 
+#include <new>
+
 #include "probes/cdo/cdo_members.h"
 #include "sim/blocking.h"
 #include "sim/cdo/fake_dispatch.h"
@@ -30,10 +32,15 @@ const DispatchClass kSession{"cdo.session", &cdo::kSessionIid, kSessionMembers};
 }  // namespace
 
 HRESULT CreateCdoSession(World& world, REFIID iid, void** out) {
-  world.Record("create MAPI.Session");
-  const Outcome outcome = world.Next("cdo.create");
-  WaitAsScheduled(outcome);
-  return CreateFakeDispatch(world, outcome, kSession, iid, out);
+  try {
+    world.Record("create MAPI.Session");
+    const Outcome outcome = world.Next("cdo.create");
+    WaitAsScheduled(outcome);
+    return CreateFakeDispatch(world, outcome, kSession, iid, out);
+  } catch (const std::bad_alloc&) {
+    if (out) *out = nullptr;
+    return E_OUTOFMEMORY;
+  }
 }
 
 }  // namespace quorvel::sim

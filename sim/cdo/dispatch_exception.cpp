@@ -9,8 +9,12 @@ namespace {
 
 constexpr wchar_t kSource[] = L"Quorvel simulated MAPI";
 
-void Fill(EXCEPINFO* excep, HRESULT error, const std::wstring& description) {
-  excep->scode = error;
+void Fill(EXCEPINFO* excep, HRESULT error, bool wCode, const std::wstring& description) {
+  if (wCode) {
+    excep->wCode = static_cast<WORD>(error);
+  } else {
+    excep->scode = error;
+  }
   excep->bstrSource = SysAllocString(kSource);
   excep->bstrDescription =
       SysAllocStringLen(description.data(), static_cast<UINT>(description.size()));
@@ -20,6 +24,7 @@ void Fill(EXCEPINFO* excep, HRESULT error, const std::wstring& description) {
 // on the same thread, before any other call can raise, so one pending error suffices.
 struct Pending {
   HRESULT error = S_OK;
+  bool wCode = false;
   std::wstring description;
 };
 Pending& PendingError() {
@@ -29,7 +34,7 @@ Pending& PendingError() {
 
 HRESULT STDMETHODCALLTYPE FillInPending(EXCEPINFO* excep) {
   if (!excep) return E_POINTER;
-  Fill(excep, PendingError().error, PendingError().description);
+  Fill(excep, PendingError().error, PendingError().wCode, PendingError().description);
   return S_OK;
 }
 
@@ -39,10 +44,10 @@ HRESULT RaiseDispatchException(const Outcome& outcome, EXCEPINFO* excep) {
   if (!excep) return outcome.error;  // nowhere to put the details
   std::memset(excep, 0, sizeof *excep);
   if (outcome.deferred) {
-    PendingError() = {outcome.error, outcome.description};
+    PendingError() = {outcome.error, outcome.wCode, outcome.description};
     excep->pfnDeferredFillIn = &FillInPending;
   } else {
-    Fill(excep, outcome.error, outcome.description);
+    Fill(excep, outcome.error, outcome.wCode, outcome.description);
   }
   return DISP_E_EXCEPTION;
 }

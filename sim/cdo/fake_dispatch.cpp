@@ -83,7 +83,9 @@ HRESULT FakeDispatch::Invoke(DISPID id, REFIID /*riid*/, LCID /*lcid*/, WORD fla
           DialogRequestFrom({Positional(*params, 2), Positional(*params, 9)});
       outcome = AnswerThroughDialog(world_, outcome, request);
     }
-    if (outcome.kind == Outcome::Kind::Error) return RaiseDispatchException(outcome, excep);
+    if (outcome.kind == Outcome::Kind::Error) {
+      return outcome.plain ? outcome.error : RaiseDispatchException(outcome, excep);
+    }
     VARIANT discarded;
     VariantInit(&discarded);
     const HRESULT hr = ProduceResult(world_, outcome, member->result, result ? result : &discarded);

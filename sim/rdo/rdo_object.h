@@ -185,6 +185,7 @@ class RdoObject : public LiveObject<Interface>, public ISupportErrorInfo {
       }
       if (outcome.kind == Outcome::Kind::Error) {
         if (outcome.writes) WriteBeforeFailing(outcome, fill);
+        if (outcome.plain) return outcome.error;
         return RaiseErrorInfo(outcome.error, iid_, outcome.description);
       }
       if (fill(outcome)) return S_OK;

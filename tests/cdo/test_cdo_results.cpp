@@ -67,7 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ResultCase{"cdo.inbox = value \"Inbox\"", StoppedAtInbox(kInboxMismatch)},
                       ResultCase{"cdo.inbox = error deferred 0x80040115 \"MAPI_E_NETWORK_ERROR\"",
                                  StoppedAtInbox("    Error accessing Inbox: &H80040115 "
-                                                "MAPI_E_NETWORK_ERROR")}));
+                                                "MAPI_E_NETWORK_ERROR")},
+                      // An exception that carries only its 16-bit code.
+                      ResultCase{
+                          "cdo.inbox = error wcode 1001 \"Inbox refused\"",
+                          StoppedAtInbox("    Error accessing Inbox: &H3E9 Inbox refused")}));
 
 // Every way the dialog can fail to give a collection ends in the same line, unreported.
 INSTANTIATE_TEST_SUITE_P(

@@ -1,6 +1,7 @@
 #include "standins/registry_standin.h"
 
 #include <cstring>
+#include <new>
 
 #include "platform/host/host_control.h"
 
@@ -13,19 +14,30 @@ std::map<std::uintptr_t, std::string> g_open;
 std::uintptr_t g_nextHandle = 0x1000;
 std::vector<DWORD> g_dataQuerySizes;
 
-LONG WINAPI RegOpenKeyA(HKEY root, LPCSTR path, PHKEY key) {
-  if (root != HKEY_CLASSES_ROOT || !g_keys.count(path)) return ERROR_FILE_NOT_FOUND;
-  g_nextHandle += 4;
-  g_open[g_nextHandle] = path;
-  *key = reinterpret_cast<HKEY>(g_nextHandle);
-  return ERROR_SUCCESS;
+// As the platform's functions do, memory running out is a status, never an exception.
+template <class Body>
+LONG Answer(Body&& body) noexcept {
+  try {
+    return body();
+  } catch (const std::bad_alloc&) {
+    return ERROR_NOT_ENOUGH_MEMORY;
+  }
 }
 
-LONG WINAPI RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data,
-                             LPDWORD size) {
+LONG WINAPI RegOpenKeyA(HKEY root, LPCSTR path, PHKEY key) {
+  return Answer([&] {
+    if (root != HKEY_CLASSES_ROOT || !g_keys.count(path)) return ERROR_FILE_NOT_FOUND;
+    g_open.emplace(g_nextHandle + 4, std::string(path));  // nothing opened if this throws
+    g_nextHandle += 4;
+    *key = reinterpret_cast<HKEY>(g_nextHandle);
+    return ERROR_SUCCESS;
+  });
+}
+
+LONG QueryValue(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size) {
   const auto open = g_open.find(reinterpret_cast<std::uintptr_t>(key));
   if (open == g_open.end() || reserved != nullptr) return ERROR_INVALID_HANDLE;
-  const auto& values = g_keys[open->second];
+  const auto& values = g_keys.at(open->second);
   const auto value = values.find(name);
   if (value == values.end()) return ERROR_FILE_NOT_FOUND;
   if (type) *type = value->second.type;
@@ -42,6 +54,11 @@ LONG WINAPI RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD ty
   std::memcpy(data, value->second.bytes.data(), needed);
   *size = needed;
   return ERROR_SUCCESS;
+}
+
+LONG WINAPI RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data,
+                             LPDWORD size) {
+  return Answer([&] { return QueryValue(key, name, reserved, type, data, size); });
 }
 
 LONG WINAPI RegCloseKey(HKEY key) {

@@ -26,6 +26,7 @@ using ULONG_PTR = std::uintptr_t;
 using LONG_PTR = std::intptr_t;
 using FLOAT = float;
 using DOUBLE = double;
+using DATE = double;
 using LPSTR = char*;
 using LPCSTR = const char*;
 using LPVOID = void*;
@@ -73,6 +74,7 @@ constexpr DWORD REG_MULTI_SZ = 7;
 constexpr LONG ERROR_SUCCESS = 0;
 constexpr LONG ERROR_FILE_NOT_FOUND = 2;
 constexpr LONG ERROR_INVALID_HANDLE = 6;
+constexpr LONG ERROR_NOT_ENOUGH_MEMORY = 8;
 constexpr LONG ERROR_INSUFFICIENT_BUFFER = 122;
 constexpr LONG ERROR_MORE_DATA = 234;
 constexpr LONG ERROR_NONE_MAPPED = 1332;
@@ -131,6 +133,7 @@ enum VARENUM : VARTYPE {
   VT_I2 = 2,
   VT_I4 = 3,
   VT_R8 = 5,
+  VT_DATE = 7,
   VT_BSTR = 8,
   VT_DISPATCH = 9,
   VT_ERROR = 10,
@@ -166,6 +169,7 @@ struct VARIANT {
     SHORT iVal;
     FLOAT fltVal;
     DOUBLE dblVal;
+    DATE date;
     VARIANT_BOOL boolVal;
     SCODE scode;
     BSTR bstrVal;

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Fuzzes a whole press of Test (preset host-asan: clang with libFuzzer, AddressSanitizer and
+# UBSan). Each input decides what the simulated libraries answer call by call, what the
+# operator typed, the registry value and the version resource (tests/fuzz/fuzz_input.h);
+# after each press the run is checked (tests/fuzz/trace_forms.h). Starts from the checked-in
+# corpus (tests/fuzz/corpus); new inputs go to a working corpus in the build folder, and the
+# input of a finding to its findings/ folder.
+#
+#   scripts/fuzz.sh [SECONDS]    fuzz for that long (60 by default)
+#   scripts/fuzz.sh --runs N     replay the corpus, then N new inputs from a fixed seed: the
+#                                short, repeatable run of the test command
+#
+# Prints the executions, executions per second, coverage and findings, and ends with
+# "N passed, N failed".
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+source "$QUORVEL_ROOT/scripts/lib/build.sh"
+source "$QUORVEL_ROOT/scripts/lib/checks.sh"
+
+if [[ ${1:-} == --runs ]]; then
+  budget=(-runs="$2" -seed=1)
+else
+  budget=(-max_total_time="${1:-60}")
+fi
+
+"$QUORVEL_ROOT/scripts/install-deps.sh"
+build_preset host-asan quorvel_fuzzer >&2
+dir=$(preset_dir host-asan)
+mkdir -p "$dir/fuzz-corpus" "$dir/findings"
+output="$dir/fuzz.log"
+
+fuzz() {
+  # The sanitizers' own options: a report ends the run as a finding.
+  ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    "$dir/tests/quorvel_fuzzer" "${budget[@]}" -max_len=16384 -timeout=10 \
+    -print_final_stats=1 -artifact_prefix="$dir/findings/" \
+    "$dir/fuzz-corpus" "$QUORVEL_ROOT/tests/fuzz/corpus" >"$output" 2>&1
+}
+
+status=0
+fuzz || status=$?
+stat() { sed -n "s/^stat::$1: *//p" "$output"; }
+coverage=$(grep -oE 'cov: [0-9]+ ft: [0-9]+' "$output" | tail -n 1)
+findings=$(grep -cE '^(finding:|==[0-9]+==ERROR|SUMMARY: )' "$output" || true)
+say "executions: $(stat number_of_executed_units), per second: $(stat average_exec_per_sec)"
+say "coverage: ${coverage:-none} (edges and features), new inputs: $(stat new_units_added)"
+say "findings: $findings; exit status $status"
+if [[ $status -ne 0 ]]; then
+  grep -E '^(finding:|==[0-9]+==ERROR|SUMMARY: |artifact_prefix|Test unit written)' "$output" >&2 || true
+  say "the whole output: $output"
+fi
+
+check "the fuzzer ran its budget with no finding" test "$status" -eq 0 -a "$findings" -eq 0
+checks_summary

@@ -1,0 +1,245 @@
+#include "fuzz/trace_forms.h"
+
+#include <array>
+#include <cstdint>
+#include <limits>
+
+#include "platform/ansi_text.h"
+
+namespace quorvel::fuzz {
+
+namespace {
+
+enum class Tail { None, Text, Error, Number, Recipients, Version };
+
+struct Form {
+  std::wstring_view start;
+  Tail tail;
+};
+
+constexpr std::array kForms = {
+    Form{L"Identity: ", Tail::Text},
+    Form{L"Timer interval = ", Tail::Number},
+    Form{L"Instantiating CDO", Tail::None},
+    Form{L"Error instantiating CDO: ", Tail::Error},
+    Form{L"Failed to instantiate CDO with no error", Tail::None},
+    Form{L"Logging on to MAPI session using ", Tail::Text},
+    Form{L"    Logon error: ", Tail::Error},
+    Form{L"    Session name: ", Tail::Text},
+    Form{L"    Error accessing Inbox: ", Tail::Error},
+    Form{L"    Failed to open Inbox with no error", Tail::None},
+    Form{L"    Successful logon", Tail::None},
+    Form{L"Calling ShowAddressBook", Tail::None},
+    Form{L"    AddressBook returned no recipients", Tail::None},
+    Form{L"    AddressBook returned ", Tail::Recipients},
+    Form{L"Closing MAPI session", Tail::None},
+    Form{L"RDO v.", Tail::Version},
+    Form{L"Attempting LogonExchangeMailbox using ", Tail::Text},
+    Form{L"    LogonExchangeMailbox returned err: ", Tail::Error},
+    Form{L"    LogonExchangeMailbox failed with no error", Tail::None},
+    Form{L"    LogonExchangeMailbox returned LoggedOn = True, checking Inbox", Tail::None},
+    Form{L"    Error fetching Inbox: ", Tail::Error},
+    Form{L"    Fetching Inbox failed with no error", Tail::None},
+    Form{L"    Retrieved Inbox. Message count = ", Tail::Number},
+    Form{L"Attempting to retrieve AddressBook", Tail::None},
+    Form{L"    Error retrieving AddressBook: ", Tail::Error},
+    Form{L"    AddressBook retrieval failed with no error", Tail::None},
+    Form{L"    Retrieved AddressBook, fetching GAL", Tail::None},
+    Form{L"        Error retrieving GAL: ", Tail::Error},
+    Form{L"        GAL retrieval failed with no error", Tail::None},
+    Form{L"        Retrieved GAL, getting count of address entries", Tail::None},
+    Form{L"        Error retrieving GAL entry count: ", Tail::Error},
+    Form{L"        AddressEntries retrieval failed with no error", Tail::None},
+    Form{L"        GAL.AddressEntries.Count = ", Tail::Number},
+    Form{L"    ShowAddressBook returned no recipients", Tail::None},
+    Form{L"    ShowAddressBook returned ", Tail::Recipients},
+    Form{L"    Timeout expired", Tail::None},
+};
+
+constexpr std::wstring_view kDelimiter = L"====================";
+
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+// Decimal digits without a leading zero (but "0"), at most `limit` in value.
+bool IsDecimal(std::wstring_view text, std::uint64_t limit) {
+  if (text.empty() || text.size() > 10 || (text.size() > 1 && text[0] == L'0')) return false;
+  std::uint64_t value = 0;
+  for (const wchar_t c : text) {
+    if (!IsDigit(c)) return false;
+    value = value * 10 + static_cast<std::uint64_t>(c - L'0');
+  }
+  return value <= limit;
+}
+
+bool IsNumber(std::wstring_view text) {
+  constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max());
+  if (!text.empty() && text[0] == L'-') return text != L"-0" && IsDecimal(text.substr(1), kMax + 1);
+  return IsDecimal(text, kMax);
+}
+
+bool IsVersion(std::wstring_view text) {
+  for (int part = 0; part < 4; ++part) {
+    const std::size_t dot = part < 3 ? text.find(L'.') : text.size();
+    if (dot == std::wstring_view::npos || !IsDecimal(text.substr(0, dot), 0xFFFF)) return false;
+    text.remove_prefix(part < 3 ? dot + 1 : dot);
+  }
+  return text.empty();
+}
+
+// Any text that keeps the line one line.
+bool IsText(std::wstring_view text) {
+  return text.find_first_of(std::wstring_view(L"\r\n\0", 3)) == std::wstring_view::npos;
+}
+
+bool IsErrorText(std::wstring_view text, Strictness strictness) {
+  if (text.empty()) return strictness == Strictness::OutOfMemory;
+  if (text.substr(0, 2) != L"&H") return false;
+  text.remove_prefix(2);
+  const std::size_t blank = text.find(L' ');
+  if (blank == std::wstring_view::npos || blank == 0 || blank > 8) return false;
+  const std::wstring_view digits = text.substr(0, blank);
+  if (digits.size() > 1 && digits[0] == L'0') return false;
+  for (const wchar_t c : digits) {
+    if (!IsDigit(c) && !(c >= L'A' && c <= L'F')) return false;
+  }
+  return IsText(text.substr(blank + 1));
+}
+
+bool Fits(Tail tail, std::wstring_view rest, Strictness strictness) {
+  constexpr std::wstring_view kRecipients = L" recipients";
+  switch (tail) {
+    case Tail::None:
+      return rest.empty();
+    case Tail::Text:
+      return IsText(rest);
+    case Tail::Error:
+      return IsErrorText(rest, strictness);
+    case Tail::Number:
+      return IsNumber(rest);
+    case Tail::Recipients:
+      return rest.size() > kRecipients.size() && rest.ends_with(kRecipients) &&
+             IsNumber(rest.substr(0, rest.size() - kRecipients.size()));
+    case Tail::Version:
+      return IsVersion(rest);
+  }
+  return false;
+}
+
+std::string Quoted(std::wstring_view line) {
+  return '"' + platform::ToAnsi(std::wstring(line)) + '"';
+}
+
+std::vector<std::string> LogLines(const std::string& log, std::vector<std::string>& findings) {
+  std::vector<std::string> lines;
+  for (std::size_t start = 0; start < log.size();) {
+    const std::size_t end = log.find("\r\n", start);
+    if (end == std::string::npos) {
+      findings.push_back("log ends without CR LF: \"" + log.substr(start) + '"');
+      break;
+    }
+    lines.push_back(log.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+// The log's lines between its delimiters, time stamp and colon taken off.
+std::vector<std::wstring> LoggedTrace(const std::vector<std::string>& lines, bool endedByWatchdog,
+                                      Strictness strictness, std::vector<std::string>& findings) {
+  const std::string stamp = platform::ToAnsi(std::wstring(kStamp)) + ":";
+  const std::string delimiter = platform::ToAnsi(std::wstring(kDelimiter));
+  std::vector<std::wstring> trace;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const bool edge = i == 0 || i + 1 == lines.size();
+    if (lines[i] == delimiter) {
+      if (!edge && strictness == Strictness::Exact) findings.push_back("delimiter inside the run");
+    } else if (lines[i].rfind(stamp, 0) == 0) {
+      trace.push_back(platform::FromAnsi(lines[i].substr(stamp.size())));
+    } else {
+      findings.push_back("log line without its time stamp: \"" + lines[i] + '"');
+    }
+  }
+  if (strictness == Strictness::Exact &&
+      (lines.size() < 2 || lines.front() != delimiter || lines.back() != delimiter)) {
+    findings.push_back("the run's log is not closed by its delimiters");
+  }
+  if (endedByWatchdog && (trace.empty() || trace.back() != L"    Timeout expired")) {
+    findings.push_back("the program ended without the watchdog's last line");
+  }
+  return trace;
+}
+
+void CheckRefusedRun(const RunResult& result, Strictness strictness,
+                     std::vector<std::string>& findings) {
+  if (!result.log.empty() || !result.box.empty()) {
+    findings.push_back("a refused press wrote to the trace");
+  }
+  if (strictness == Strictness::Exact && result.messages.size() != 1) {
+    findings.push_back("a refused press showed " + std::to_string(result.messages.size()) +
+                       " messages");
+  }
+}
+
+void CheckTrace(const RunResult& result, Strictness strictness,
+                std::vector<std::string>& findings) {
+  for (const std::wstring& line : result.box) {
+    if (!IsTraceLine(line, strictness)) findings.push_back("not a trace line: " + Quoted(line));
+  }
+  const std::vector<std::string> lines = LogLines(result.log, findings);
+  const std::vector<std::wstring> logged =
+      LoggedTrace(lines, result.endedByWatchdog, strictness, findings);
+  for (const std::wstring& line : logged) {
+    if (!IsTraceLine(line, strictness)) findings.push_back("not a log line: " + Quoted(line));
+  }
+  if (strictness != Strictness::Exact) return;
+  for (std::size_t i = 0; i < std::max(logged.size(), result.box.size()); ++i) {
+    const std::wstring inBox = i < result.box.size() ? result.box[i] : L"(none)";
+    const std::wstring inLog = i < logged.size() ? logged[i] : L"(none)";
+    if (platform::ToAnsi(inBox) != platform::ToAnsi(inLog)) {
+      findings.push_back("line " + std::to_string(i + 1) + " of the box " + Quoted(inBox) + " is " +
+                         Quoted(inLog) + " in the log");
+    }
+  }
+  if (result.box.size() < 2 || !result.box[0].starts_with(L"Identity: ") ||
+      !result.box[1].starts_with(L"Timer interval = ")) {
+    findings.push_back("the run does not open with its identity and time-out lines");
+  }
+}
+
+}  // namespace
+
+bool IsTraceLine(std::wstring_view line, Strictness strictness) {
+  for (const Form& form : kForms) {
+    if (line.starts_with(form.start) &&
+        Fits(form.tail, line.substr(form.start.size()), strictness)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::vector<std::string> Violations(const RunResult& result, Strictness strictness) {
+  std::vector<std::string> findings;
+  if (!result.escaped.empty()) findings.push_back("left the handler: " + result.escaped);
+  if (result.stoppedAtEdge) findings.push_back("a statement's failure reached the handler's edge");
+  if (result.liveObjects != 0) {
+    findings.push_back(std::to_string(result.liveObjects) + " simulated objects left alive");
+  }
+  if (result.liveBstrs != 0) {
+    findings.push_back(std::to_string(result.liveBstrs) + " strings never freed");
+  }
+  if (result.openKeys != 0) {
+    findings.push_back(std::to_string(result.openKeys) + " registry keys left open");
+  }
+  // Memory may run out before a press has written anything at all.
+  const bool refused = !result.messages.empty() || (strictness == Strictness::OutOfMemory &&
+                                                    result.log.empty() && result.box.empty());
+  if (refused) {
+    CheckRefusedRun(result, strictness, findings);
+  } else {
+    CheckTrace(result, strictness, findings);
+  }
+  return findings;
+}
+
+}  // namespace quorvel::fuzz
