@@ -4,31 +4,34 @@
 # to reading a trace, the two text files have CR LF line ends, the zip and the program stay
 # within the sizes the README states, the SHA256SUMS beside the zip holds the zip's SHA-256,
 # and the packed quorvel.exe is of the package's bitness, carries no link time in its
-# header, imports only DLLs that Windows always loads from its own directory (whether at
-# start or on first use), and carries exactly one manifest and one version resource. Prints
-# one line per check and ends with "N passed, N failed".
+# header, imports exactly its four Known DLLs and has no delay imports, names the DLLs it
+# binds by name at run time, and carries exactly one manifest and one version resource.
+# Prints one line per check and ends with "N passed, N failed".
 #
 #   scripts/check-package.sh build/windows/quorvel-1.0.0-win64.zip ...
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/checks.sh"
 
-# The Known DLLs: an import of one of these, or a delay import (a load by name on first
-# use), is always satisfied from the system directory, never from a DLL planted beside the
-# program.
-readonly SYSTEM_DLLS=(advapi32 combase comdlg32 gdi32 imm32 kernel32 msvcrt ntdll ole32 oleaut32
-  psapi rpcrt4 sechost shell32 shlwapi user32 ws2_32)
+# The DLLs quorvel.exe loads, and how. With the program, through its import table, these
+# four, all Known DLLs, which Windows loads from its own directory only, never from a DLL
+# planted beside the program:
+readonly IMPORTED_DLLS=(gdi32 kernel32 msvcrt user32)
+# and at run time, by name, at the first call of one of their functions, these, through
+# its own binding, which searches the system directory only (dll_binding_win32.cpp; the
+# Wine test WinePlantedVersionDllIsNeverLoaded shows it passing over a planted DLL):
+readonly BOUND_DLLS=(advapi32 kernel32 ole32 oleaut32 version)
 readonly RT_VERSION=0x000010
 readonly RT_MANIFEST=0x000018
 # The sizes the README promises, in bytes: the packed program, and the zip.
 readonly MAX_EXE_BYTES=$((512 * 1024))
 readonly MAX_ZIP_BYTES=$((256 * 1024))
 
-# The package being checked, unpacked, and the program's import data.
+# The package being checked, unpacked, and one section of the program's.
 unpacked=$(mktemp -d)
 on_exit "rm -rf '$unpacked'"
-idata=$(mktemp)
-on_exit "rm -f '$idata'"
+section=$(mktemp)
+on_exit "rm -f '$section'"
 name=
 exe=
 sums=
@@ -90,27 +93,50 @@ is_format() {
   x86_64-w64-mingw32-objdump -f "$exe" | grep -q "file format $1\$"
 }
 
-# imported_dlls: the DLLs the program imports, by name without .dll: those loaded with it
-# and those loaded on first use (delay imports). objdump lists the first kind only, and GNU
-# ld leaves the header's delay import directory empty, but the import data names both.
-imported_dlls() {
-  x86_64-w64-mingw32-objcopy -O binary --only-section=.idata "$exe" "$idata"
-  tr '\0' '\n' <"$idata" | sed -n 's/^\(.*\)\.dll$/\1/ip' | sort -fu
+# section_strings NAME: the NUL-terminated strings of one section of the program, one a line.
+section_strings() {
+  x86_64-w64-mingw32-objcopy -O binary --only-section="$1" "$exe" "$section"
+  tr '\0' '\n' <"$section"
 }
 
-imports_system_dlls_only() {
-  local dll dlls others=()
-  dlls=$(imported_dlls)
-  # Every program imports kernel32; a list without it means the import data was not read.
-  grep -qix kernel32 <<<"$dlls" || {
-    say "no import data found"
+# The DLL names of a list, one a line, in lower case without .dll, sorted.
+dll_names() {
+  sed -n 's/^\(.*\)\.dll$/\1/ip' | tr '[:upper:]' '[:lower:]' | LC_ALL=C sort -u
+}
+
+# import_table_dlls: the DLLs of the import table, those loaded with the program.
+import_table_dlls() {
+  x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: //p' | dll_names
+}
+
+# import_data_dlls: every DLL the import data names. GNU ld leaves the header's delay import
+# directory empty even when there are delay imports, but their DLLs are named here too, so
+# a name here that the import table lacks is a delay import.
+import_data_dlls() {
+  section_strings .idata | dll_names
+}
+
+imports_exactly_its_dlls() {
+  local expected table data
+  expected=$(printf '%s\n' "${IMPORTED_DLLS[@]}" | LC_ALL=C sort)
+  table=$(import_table_dlls)
+  data=$(import_data_dlls)
+  [[ $table == "$expected" && $data == "$expected" ]] || {
+    say "import table: ${table//$'\n'/ }; import data: ${data//$'\n'/ }"
     return 1
   }
-  while read -r dll; do
-    [[ " ${SYSTEM_DLLS[*]} " == *" ${dll,,} "* ]] || others+=("$dll")
-  done <<<"$dlls"
-  [[ ${#others[@]} -eq 0 ]] || {
-    say "imports beyond the system DLLs: ${others[*]}"
+}
+
+# Each DLL bound at run time is named in the program's read-only data, where the binding's
+# names of its DLLs are ("ole32.dll", NUL-terminated); the import data would not do.
+names_its_bound_dlls() {
+  local dll named missing=()
+  named=$(section_strings .rdata | grep -ax '[a-z0-9]*\.dll')
+  for dll in "${BOUND_DLLS[@]}"; do
+    grep -qx "$dll\.dll" <<<"$named" || missing+=("$dll")
+  done
+  [[ ${#missing[@]} -eq 0 ]] || {
+    say "not named: ${missing[*]}"
     return 1
   }
 }
@@ -154,7 +180,9 @@ check_package() {
   check "SHA256SUMS beside the zip holds its SHA-256" sums_vouch_for_the_zip
   check "quorvel.exe is $format" is_format "$format"
   check "quorvel.exe carries no link time" has_no_link_time
-  check "quorvel.exe imports system DLLs only, at start or on first use" imports_system_dlls_only
+  check "quorvel.exe imports ${IMPORTED_DLLS[*]} and nothing else, none of them delayed" \
+    imports_exactly_its_dlls
+  check "quorvel.exe names ${BOUND_DLLS[*]}, the DLLs it binds at run time" names_its_bound_dlls
   check "quorvel.exe carries exactly one manifest" has_one_resource "$RT_MANIFEST"
   check "quorvel.exe carries exactly one version resource" has_one_resource "$RT_VERSION"
 }
