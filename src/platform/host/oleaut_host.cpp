@@ -6,6 +6,7 @@
 #include <cstring>
 #include <cwchar>
 #include <limits>
+#include <new>
 #include <string>
 
 #include "platform/com_types.h"
@@ -20,9 +21,11 @@ struct BstrHeader {
   std::size_t length;
 };
 
+// Allocated as the program's own memory is, so that a test failing allocations fails these
+// too; a failed one is a null BSTR, as on Windows.
 BSTR AllocBstr(const OLECHAR* text, std::size_t length) {
-  auto* block =
-      static_cast<unsigned char*>(std::malloc(sizeof(BstrHeader) + (length + 1) * sizeof(OLECHAR)));
+  auto* block = static_cast<unsigned char*>(
+      ::operator new(sizeof(BstrHeader) + (length + 1) * sizeof(OLECHAR), std::nothrow));
   if (!block) return nullptr;
   reinterpret_cast<BstrHeader*>(block)->length = length;
   auto* chars = reinterpret_cast<OLECHAR*>(block + sizeof(BstrHeader));
@@ -139,7 +142,7 @@ UINT SysStringLen(BSTR text) { return text ? static_cast<UINT>(HeaderOf(text)->l
 void SysFreeString(BSTR text) {
   if (!text) return;
   --g_liveBstrs;
-  std::free(HeaderOf(text));
+  ::operator delete(HeaderOf(text));
 }
 
 long quorvel::host::LiveBstrs() { return g_liveBstrs; }
@@ -193,7 +196,9 @@ HRESULT VariantCopy(VARIANT* dest, const VARIANT* src) {
   return S_OK;
 }
 
-HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, USHORT /*flags*/, VARTYPE vt) {
+namespace {
+
+HRESULT ChangeType(VARIANT* dest, const VARIANT* src, VARTYPE vt) {
   src = Deref(src);
   if (src->vt == VT_NULL) return DISP_E_TYPEMISMATCH;
   VARIANT result;
@@ -205,6 +210,7 @@ HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, USHORT /*flags*/, V
       if (FAILED(hr)) return hr;
       result.vt = VT_BSTR;
       result.bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+      if (!result.bstrVal) return E_OUTOFMEMORY;
       break;
     }
     case VT_I4: {
@@ -220,6 +226,17 @@ HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, USHORT /*flags*/, V
   VariantClear(dest);
   *dest = result;
   return S_OK;
+}
+
+}  // namespace
+
+// As the system's does, it answers running out of memory with a status, never a throw.
+HRESULT VariantChangeType(VARIANT* dest, const VARIANT* src, USHORT /*flags*/, VARTYPE vt) {
+  try {
+    return ChangeType(dest, src, vt);
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  }
 }
 
 HRESULT SetErrorInfo(ULONG /*reserved*/, IErrorInfo* info) {
