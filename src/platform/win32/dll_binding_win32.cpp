@@ -1,7 +1,7 @@
 // Windows binding: each DLL is loaded once, from the system directory only, and each
 // entry point looked up once. Everything runs on the one user-interface thread.
 #include <map>
-#include <string>
+#include <string_view>
 #include <utility>
 
 #include "platform/ansi_text.h"
@@ -15,8 +15,8 @@ namespace {
 
 // Only the system directory is searched: a DLL planted beside the program, or in the
 // current directory, must never be loaded in place of the system's own.
-HMODULE LoadSystemDll(const std::string& dll) {
-  static std::map<std::string, UniqueModule> modules;
+HMODULE LoadSystemDll(std::string_view dll) {
+  static std::map<std::string_view, UniqueModule> modules;
   const auto found = modules.find(dll);
   if (found != modules.end()) return found->second.get();
   UniqueModule module(LoadLibraryExW(FromAnsi(dll).c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
@@ -30,15 +30,18 @@ HMODULE LoadSystemDll(const std::string& dll) {
 
 }  // namespace
 
+// Keyed by the names themselves, which live as long as the program: finding a function
+// already bound allocates nothing, so the clean-up in a destructor still reaches it when
+// memory has run out.
 void* BindDllFunction(const char* dll, const char* entry) {
-  static std::map<std::pair<std::string, std::string>, void*> entries;
-  std::pair<std::string, std::string> key{dll, entry};
+  static std::map<std::pair<std::string_view, std::string_view>, void*> entries;
+  const std::pair<std::string_view, std::string_view> key{dll, entry};
   const auto found = entries.find(key);
   if (found != entries.end()) return found->second;
-  const FARPROC address = GetProcAddress(LoadSystemDll(key.first), entry);
-  if (!address) RaiseEntryMissing(key.first, key.second);
+  const FARPROC address = GetProcAddress(LoadSystemDll(dll), entry);
+  if (!address) RaiseEntryMissing(dll, entry);
   void* function = reinterpret_cast<void*>(address);
-  entries.emplace(std::move(key), function);
+  entries.emplace(key, function);
   return function;
 }
 
