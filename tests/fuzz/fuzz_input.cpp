@@ -27,7 +27,10 @@ enum AnswerKind : std::uint8_t {
 };
 constexpr std::uint8_t kKindMask = 7;
 constexpr std::uint8_t kBlocks = 8;
-constexpr std::uint32_t kBlockUnitMs = 1000;
+// A call blocks for up to 255 of these. The clock is simulated, but every watchdog tick
+// writes a line: blocks of hours against a one-minute time-out would make thousands of
+// lines an input, and measure only the trace box's growth.
+constexpr std::uint32_t kBlockUnitMs = 10000;
 
 enum ErrorBit : std::uint8_t {
   kDeferred = 1,
@@ -276,7 +279,7 @@ sim::Outcome DecodeAnswer(Reader& reader, const sim::Outcome& healthy) {
       outcome = healthy;
       break;
   }
-  outcome.blockMs = (head & kBlocks) ? reader.U16() * kBlockUnitMs : 0;
+  outcome.blockMs = (head & kBlocks) ? reader.Byte() * kBlockUnitMs : 0;
   return outcome;
 }
 
@@ -305,7 +308,7 @@ void EncodeAnswer(const sim::Outcome& outcome, Writer& writer) {
       EncodeCancel(outcome, writer);
       break;
   }
-  if (blocks) writer.U16(static_cast<std::uint16_t>(outcome.blockMs / kBlockUnitMs));
+  if (blocks) writer.Byte(static_cast<std::uint8_t>(outcome.blockMs / kBlockUnitMs));
 }
 
 sim::DialogChoice DecodeDialogChoice(Reader& reader) {
