@@ -76,6 +76,7 @@ set_source_files_properties(${QUORVEL_WIN32_DIR}/quorvel.rc PROPERTIES OBJECT_DE
 include(cmake/dist.cmake)
 
 enable_testing()
+include(cmake/clang_check.cmake)
 if(EXISTS ${CMAKE_SOURCE_DIR}/sim/CMakeLists.txt)
   add_subdirectory(sim)
 endif()

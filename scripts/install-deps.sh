@@ -16,7 +16,7 @@ packages=(
   # build; fonts-wine draws the window frame's glyphs
   wine wine64 wine32:i386 fonts-wine xvfb xauth xdotool imagemagick x11-utils
   # checks and packaging
-  valgrind clang-format clang-tidy shellcheck zip python3
+  valgrind clang-format clang-tidy shellcheck zip
   # signing the packages (scripts/sign.sh) and its check, with a certificate made for it
   osslsigncode openssl
 )

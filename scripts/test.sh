@@ -2,12 +2,12 @@
 # Builds everything and runs every test:
 #
 #   1. tidy: formatting and shellcheck findings (scripts/check-tidy.sh), first and quick;
-#   2. the Windows builds, 64-bit and 32-bit, each followed by its end-to-end tests under
-#      Wine in the background: each build in its own prefix, on its own private X server;
+#   2. the Windows builds, 64-bit and 32-bit, each followed by its tests in the background:
+#      every source of quorvel.exe compiled with clang too, and the end-to-end tests under
+#      Wine, each build in its own prefix, on its own private X server;
 #   3. meanwhile, the host unit tests; the same built with clang under AddressSanitizer and
 #      UBSan, with every allocation of a press failed in turn and the fuzzer's corpus
-#      replayed; a short fuzzing run (scripts/fuzz.sh); the Windows program's sources
-#      compiled with clang as well (scripts/check-clang.sh); and the two Windows packages:
+#      replayed; a short fuzzing run (scripts/fuzz.sh); and the two Windows packages:
 #      checked as they are, and rebuilt from two clean clones to show that they come out
 #      byte for byte the same;
 #   4. once the Wine tests are done, the packages signed with a throw-away certificate
@@ -138,7 +138,6 @@ ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   suite host-asan
 checks "fuzz" "$QUORVEL_ROOT/scripts/fuzz.sh" --runs 5000
-checks "clang" "$QUORVEL_ROOT/scripts/check-clang.sh"
 package_suite
 wine_suites_finish
 checks "packages: signed" "$QUORVEL_ROOT/scripts/check-signing.sh"
