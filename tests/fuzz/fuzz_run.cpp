@@ -48,7 +48,7 @@ std::vector<std::uint8_t> RecordInput(const Inputs& inputs, const sim::World::An
   Writer writer;
   EncodeInputs(inputs, writer);
   sim::World world([&](const std::string& key, int call) {
-    const sim::Outcome answer = answers(key, call);
+    sim::Outcome answer = answers(key, call);
     EncodeAnswer(answer, writer);
     return answer;
   });

@@ -113,7 +113,8 @@ void AddEdges(std::vector<Seed>& seeds) {
   with("edge-account-unknown", [](Seed& s) { s.inputs.account.domain.reset(); });
   with("edge-account-none", [](Seed& s) { s.inputs.account.userName.reset(); });
   with("edge-names-hostile", [](Seed& s) {
-    s.answers["cdo.name"] = Value(VT_BSTR, 0, std::wstring(L"jd\r\n    Successful logon\0x", 27));
+    using std::literals::string_literals::operator""s;
+    s.answers["cdo.name"] = Value(VT_BSTR, 0, L"jd\r\n    Successful logon\0x"s);
   });
   with("edge-values-unexpected", [](Seed& s) {
     s.answers["cdo.name"] = Value(VT_DATE, 45000);

@@ -1,5 +1,6 @@
 #include "standins/registry_standin.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -51,7 +52,7 @@ LONG QueryValue(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE da
     *size = needed;
     return ERROR_MORE_DATA;
   }
-  std::memcpy(data, value->second.bytes.data(), needed);
+  std::copy_n(value->second.bytes.data(), needed, data);  // bytes, of whatever type
   *size = needed;
   return ERROR_SUCCESS;
 }
