@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
 # Checks Windows packages that the builds' `dist` target made (or scripts/sign.sh signed),
-# as shipped and without running them: the zip holds the program, its read-me and the guide
-# to reading a trace, the two text files have CR LF line ends, the zip and the program stay
-# within the sizes the README states, the SHA256SUMS beside the zip holds the zip's SHA-256,
-# and the packed quorvel.exe is of the package's bitness, carries no link time in its
-# header, imports exactly its four Known DLLs and has no delay imports, names the DLLs it
-# binds by name at run time, and carries exactly one manifest and one version resource.
-# Prints one line per check and ends with "N passed, N failed".
+# as shipped and without running them: the zip's files, their line ends and sizes, the
+# SHA256SUMS beside it, and what the packed quorvel.exe imports, names and carries. Prints
+# one line per check and ends with "N passed, N failed".
 #
 #   scripts/check-package.sh build/windows/quorvel-1.0.0-win64.zip ...
 set -euo pipefail
@@ -26,6 +22,9 @@ readonly RT_MANIFEST=0x000018
 # The sizes the README promises, in bytes: the packed program, and the zip.
 readonly MAX_EXE_BYTES=$((512 * 1024))
 readonly MAX_ZIP_BYTES=$((256 * 1024))
+# The files a package holds, in name order.
+readonly PACKAGE_FILES=(README.txt quorvel.exe reading-a-trace.txt)
+readonly TEXT_FILES=(README.txt reading-a-trace.txt)
 
 # The package being checked, unpacked, and one section of the program's.
 unpacked=$(mktemp -d)
@@ -35,18 +34,12 @@ on_exit "rm -f '$section'"
 name=
 exe=
 sums=
-# The files a package holds, in name order.
-readonly PACKAGE_FILES=(README.txt quorvel.exe reading-a-trace.txt)
-readonly TEXT_FILES=(README.txt reading-a-trace.txt)
 
 holds_exactly_its_files() {
   local actual expected
   actual=$(cd "$unpacked" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
   expected=$(printf '%s\n' "${PACKAGE_FILES[@]/#/$name/}")
-  [[ $actual == "$expected" ]] || {
-    say "the zip holds: $actual"
-    return 1
-  }
+  [[ $actual == "$expected" ]] || fail_with "the zip holds: $actual"
 }
 
 # has_crlf_line_ends FILE: not empty, and every line ends with CR LF.
@@ -58,21 +51,18 @@ has_crlf_line_ends() {
 is_at_most() {
   local size
   size=$(stat -c %s "$1")
-  ((size <= $2)) || {
-    say "$(basename "$1") is $size bytes"
-    return 1
-  }
+  ((size <= $2)) || fail_with "$(basename "$1") is $size bytes"
 }
 
 # The SHA256SUMS beside the zip has a line for it, and sha256sum finds the zip matches it.
 sums_vouch_for_the_zip() {
   local line
   line=$(awk -v zip="$name.zip" '$2 == zip' "$sums" 2>/dev/null)
-  [[ -n $line ]] || {
-    say "no line for $name.zip in $sums"
-    return 1
-  }
-  (cd "$(dirname "$sums")" && sha256sum --check --status <<<"$line")
+  if [[ -z $line ]]; then
+    fail_with "no line for $name.zip in $sums"
+  else
+    (cd "$(dirname "$sums")" && sha256sum --check --status <<<"$line")
+  fi
 }
 
 # The header's TimeDateStamp is zero, so that every build of one commit gives the same
@@ -82,10 +72,7 @@ has_no_link_time() {
   local header stamp
   header=$(od -An -tu4 -j 60 -N 4 "$exe")
   stamp=$(od -An -tx4 -j $((header + 8)) -N 4 "$exe")
-  [[ $stamp == " 00000000" ]] || {
-    say "link time stamp: 0x${stamp# }"
-    return 1
-  }
+  [[ $stamp == " 00000000" ]] || fail_with "link time stamp: 0x${stamp# }"
 }
 
 # is_format FORMAT: objdump's name of the file format, pei-i386 or pei-x86-64.
@@ -104,27 +91,16 @@ dll_names() {
   sed -n 's/^\(.*\)\.dll$/\1/ip' | tr '[:upper:]' '[:lower:]' | LC_ALL=C sort -u
 }
 
-# import_table_dlls: the DLLs of the import table, those loaded with the program.
-import_table_dlls() {
-  x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: //p' | dll_names
-}
-
-# import_data_dlls: every DLL the import data names. GNU ld leaves the header's delay import
-# directory empty even when there are delay imports, but their DLLs are named here too, so
-# a name here that the import table lacks is a delay import.
-import_data_dlls() {
-  section_strings .idata | dll_names
-}
-
+# The import table names the DLLs loaded with the program. GNU ld leaves the header's delay
+# import directory empty even when there are delay imports, but the import data names
+# their DLLs too, so a name in the import data that the import table lacks is a delay import.
 imports_exactly_its_dlls() {
   local expected table data
   expected=$(printf '%s\n' "${IMPORTED_DLLS[@]}" | LC_ALL=C sort)
-  table=$(import_table_dlls)
-  data=$(import_data_dlls)
-  [[ $table == "$expected" && $data == "$expected" ]] || {
-    say "import table: ${table//$'\n'/ }; import data: ${data//$'\n'/ }"
-    return 1
-  }
+  table=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: //p' | dll_names)
+  data=$(section_strings .idata | dll_names)
+  [[ $table == "$expected" && $data == "$expected" ]] ||
+    fail_with "import table: ${table//$'\n'/ }; import data: ${data//$'\n'/ }"
 }
 
 # Each DLL bound at run time is named in the program's read-only data, where the binding's
@@ -135,10 +111,7 @@ names_its_bound_dlls() {
   for dll in "${BOUND_DLLS[@]}"; do
     grep -qx "$dll\.dll" <<<"$named" || missing+=("$dll")
   done
-  [[ ${#missing[@]} -eq 0 ]] || {
-    say "not named: ${missing[*]}"
-    return 1
-  }
+  [[ ${#missing[@]} -eq 0 ]] || fail_with "not named: ${missing[*]}"
 }
 
 # has_one_resource TYPE: exactly one resource (language leaf) of that type.
@@ -150,15 +123,12 @@ has_one_resource() {
     inside && /^[0-9a-f]+   Entry: / { type = $4; sub(/,$/, "", type) }
     inside && /Leaf:/ && type == want { leaves++ }
     END { print leaves + 0 }')
-  [[ $count -eq 1 ]] || {
-    say "$count resources of type $1"
-    return 1
-  }
+  [[ $count -eq 1 ]] || fail_with "$count resources of type $1"
 }
 
 # check_package ZIP: every check of one package.
 check_package() {
-  local zip=$1 format
+  local zip=$1 format text
   name=$(basename "$zip" .zip)
   case $name in
     quorvel-*-win64 | quorvel-*-win64-signed) format=pei-x86-64 ;;
@@ -171,7 +141,6 @@ check_package() {
   sums=$(dirname "$zip")/SHA256SUMS
   say "checking $zip"
   check "the zip holds ${PACKAGE_FILES[*]} in $name/, and nothing else" holds_exactly_its_files
-  local text
   for text in "${TEXT_FILES[@]}"; do
     check "$text ends every line with CR LF" has_crlf_line_ends "$unpacked/$name/$text"
   done

@@ -16,6 +16,12 @@ check() {
   fi
 }
 
+# fail_with WHY: says why a check fails, and fails; the last step of a check's function.
+fail_with() {
+  say "$*"
+  return 1
+}
+
 # checks_summary: the closing line; fails when any check failed.
 checks_summary() {
   printf '%d passed, %d failed\n' "$passed" "$failed"
