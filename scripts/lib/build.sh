@@ -1,8 +1,7 @@
 # shellcheck shell=bash
-# Configuring and building one CMake preset (CMakePresets.json).
-#
-# The build folders are build/<preset>, or <preset> under QUORVEL_BUILD_ROOT when that is
-# set, so that several people building in one work tree keep apart.
+# Configuring and building one CMake preset (CMakePresets.json), in build/<preset>, or in
+# <preset> under QUORVEL_BUILD_ROOT when that is set, so that people sharing one work tree
+# keep apart.
 
 # build_preset PRESET [TARGET...]: configure and build the preset, all of it or the targets.
 build_preset() {
@@ -18,8 +17,7 @@ preset_dir() {
   printf '%s/%s\n' "${QUORVEL_BUILD_ROOT:-$QUORVEL_ROOT/build}" "$1"
 }
 
-# package_of PRESET: the zip that the dist target of the windows or windows-x86 preset
-# makes, named for the project's version and the bitness.
+# package_of PRESET: the zip that the dist target of preset windows or windows-x86 makes.
 package_of() {
   local dir version
   dir=$(preset_dir "$1")
