@@ -1,20 +1,16 @@
 #!/usr/bin/env bash
-# Proves scripts/sign.sh on the two Windows packages (the dist target of the windows and
-# windows-x86 presets) with a throw-away self-signed code-signing certificate made here and
-# deleted on exit: sign.sh makes the signed pair and its SHA256SUMS; osslsigncode verify
-# accepts each signed quorvel.exe against that certificate; the signed packages pass
-# scripts/check-package.sh; removing the signature gives back the unsigned package's
-# quorvel.exe byte for byte; and each signed program, 64-bit and 32-bit, runs a probe under
-# Wine (tests/wine/probe_run.sh, in a Wine session of the windows build's prefix).
-#
-# That session takes the prefix over: do not run this while the windows build's Wine tests
-# run. Prints one line per check and ends with "N passed, N failed".
+# Proves scripts/sign.sh on the two Windows packages with a throw-away self-signed
+# certificate made here: the signed packages verify against it, pass check-package.sh, give
+# back the unsigned programs byte for byte without their signatures, and run a probe under
+# Wine. The Wine session is the windows build's: not while that build's Wine tests run.
+# Prints one line per check and ends with "N passed, N failed".
 #
 #   scripts/check-signing.sh
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
 source "$QUORVEL_ROOT/scripts/lib/checks.sh"
+source "$QUORVEL_ROOT/scripts/lib/wine.sh"
 
 work=$(mktemp -d)
 on_exit "rm -rf '$work'"
@@ -22,20 +18,18 @@ wine_build=$(preset_dir windows)
 unsigned=()
 signed=()
 
-# quietly COMMAND...: the command's output only when it fails.
+# quietly COMMAND...: the command in a subshell (where a die fails only it), with its output
+# shown only when it fails.
 quietly() {
-  "$@" >"$work/output" 2>&1 || {
+  ("$@") >"$work/output" 2>&1 || {
     tail -n 20 "$work/output" >&2
     return 1
   }
 }
 
 # make_certificate: a self-signed code-signing certificate valid for a day, with its key in
-# a PKCS#12 file under a random password, as sign.sh takes them.
+# the PKCS#12 file and under the password that sign.sh is given.
 make_certificate() {
-  QUORVEL_SIGN_PKCS12=$work/signer.p12
-  QUORVEL_SIGN_PASSWORD=$(openssl rand -hex 16)
-  export QUORVEL_SIGN_PKCS12 QUORVEL_SIGN_PASSWORD
   openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=Quorvel throw-away signer" \
     -addext extendedKeyUsage=codeSigning -keyout "$work/key.pem" -out "$work/cert.pem" &&
     openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" -out "$QUORVEL_SIGN_PKCS12" \
@@ -65,17 +59,14 @@ runs_under_wine() {
     QVDRIVE_EXE=$wine_build/tools/qvdrive/qvdrive.exe bash "$QUORVEL_ROOT/tests/wine/probe_run.sh"
 }
 
-# wine_session start|stop: the windows build's Wine session, on a private X server.
-wine_session() {
-  (unset DISPLAY && QUORVEL_BUILD_DIR=$wine_build QUORVEL_WINE_BITS=64 \
-    bash "$QUORVEL_ROOT/tests/wine/wine_session.sh" "$1")
-}
-
 "$QUORVEL_ROOT/scripts/install-deps.sh"
 if ! quietly build_preset windows quorvel qvdrive dist ||
   ! quietly build_preset windows-x86 quorvel dist; then
   die "the Windows builds failed"
 fi
+export QUORVEL_SIGN_PKCS12=$work/signer.p12
+QUORVEL_SIGN_PASSWORD=$(openssl rand -hex 16)
+export QUORVEL_SIGN_PASSWORD
 for preset in windows windows-x86; do
   zip=$(package_of "$preset")
   unsigned+=("$zip")
@@ -95,8 +86,10 @@ for i in "${!signed[@]}"; do
     quietly strips_back "${signed[i]}" "${unsigned[i]}"
 done
 
-on_exit "wine_session stop >/dev/null 2>&1"
-check "the windows build's Wine session comes up" quietly wine_session start
+# The windows build's Wine session, on a private X server.
+unset DISPLAY
+on_exit "wine_session_down '$wine_build' >/dev/null 2>&1"
+check "the windows build's Wine session comes up" quietly wine_session_up "$wine_build" 64 on
 for zip in "${signed[@]}"; do
   check "$(basename "$zip"): quorvel.exe runs a probe under Wine" quietly runs_under_wine "$zip"
 done
