@@ -1,14 +1,9 @@
 #!/usr/bin/env bash
-# Checks that the Windows packages are reproducible: builds both of them (the dist target
-# of the windows and windows-x86 presets) in two fresh clones of the committed HEAD, one
-# after the other, at paths of different lengths, under different umasks and time zones, and
-# compares byte for byte what the two made: each quorvel.exe as built, each zip, and the
-# SHA256SUMS beside each zip. It catches a time stamp, a path or a permission that finds its
-# way back into a package; scripts/check-package.sh checks what is in the packages.
-#
-# It checks the committed HEAD, not uncommitted changes: commit them first. Prints one line
-# per comparison, removes its clones on exit, and ends with "N passed, N failed"; exits
-# non-zero when anything differs. Takes two builds of both presets, a minute or two.
+# Checks that the Windows packages are reproducible: builds both (the dist targets) in two
+# fresh clones of the committed HEAD, one after the other, at paths of different lengths,
+# under different umasks and time zones, and compares each quorvel.exe as built, each zip
+# and each SHA256SUMS byte for byte. Commit first: uncommitted changes are left out. Prints
+# one line per comparison and ends with "N passed, N failed"; a minute or two.
 #
 #   scripts/check-reproducible.sh
 set -euo pipefail
