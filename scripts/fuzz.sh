@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Fuzzes a whole press of Test (preset host-asan: clang with libFuzzer, AddressSanitizer and
-# UBSan). Each input decides what the simulated libraries answer call by call, what the
-# operator typed, the registry value and the version resource (tests/fuzz/fuzz_input.h);
-# after each press the run is checked (tests/fuzz/trace_forms.h). Starts from the checked-in
-# corpus (tests/fuzz/corpus); new inputs go to a working corpus in the build folder, and the
-# input of a finding to its findings/ folder.
+# Fuzzes a whole press of Test (preset host-asan: clang with libFuzzer and the sanitizers):
+# each input decides what the simulated libraries answer (tests/fuzz/fuzz_input.h), and each
+# run is checked (tests/fuzz/trace_forms.h). Starts from tests/fuzz/corpus; new inputs go to
+# fuzz-corpus/ in the build folder, a finding's input to findings/.
 #
 #   scripts/fuzz.sh [SECONDS]    fuzz for that long (60 by default)
 #   scripts/fuzz.sh --runs N     replay the corpus, then N new inputs from a fixed seed: the
@@ -29,22 +27,19 @@ dir=$(preset_dir host-asan)
 mkdir -p "$dir/fuzz-corpus" "$dir/findings"
 output="$dir/fuzz.log"
 
-fuzz() {
-  # The sanitizers' own options: a report ends the run as a finding.
-  ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
-    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    "$dir/tests/quorvel_fuzzer" "${budget[@]}" -max_len=16384 -timeout=10 \
-    -print_final_stats=1 -artifact_prefix="$dir/findings/" \
-    "$dir/fuzz-corpus" "$QUORVEL_ROOT/tests/fuzz/corpus" >"$output" 2>&1
-}
-
 status=0
-fuzz || status=$?
-stat() { sed -n "s/^stat::$1: *//p" "$output"; }
+# The sanitizers' own options: a report ends the run as a finding.
+ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  "$dir/tests/quorvel_fuzzer" "${budget[@]}" -max_len=16384 -timeout=10 \
+  -print_final_stats=1 -artifact_prefix="$dir/findings/" \
+  "$dir/fuzz-corpus" "$QUORVEL_ROOT/tests/fuzz/corpus" >"$output" 2>&1 || status=$?
+
+stat_of() { sed -n "s/^stat::$1: *//p" "$output"; }
 coverage=$(grep -oE 'cov: [0-9]+ ft: [0-9]+' "$output" | tail -n 1)
 findings=$(grep -cE '^(finding:|==[0-9]+==ERROR|SUMMARY: )' "$output" || true)
-say "executions: $(stat number_of_executed_units), per second: $(stat average_exec_per_sec)"
-say "coverage: ${coverage:-none} (edges and features), new inputs: $(stat new_units_added)"
+say "executions: $(stat_of number_of_executed_units), per second: $(stat_of average_exec_per_sec)"
+say "coverage: ${coverage:-none} (edges and features), new inputs: $(stat_of new_units_added)"
 say "findings: $findings; exit status $status"
 if [[ $status -ne 0 ]]; then
   grep -E '^(finding:|==[0-9]+==ERROR|SUMMARY: |artifact_prefix|Test unit written)' "$output" >&2 || true
