@@ -1,24 +1,15 @@
 #!/usr/bin/env bash
-# Signs the Windows packages with the deploying organisation's code-signing certificate, for
-# AppLocker and WDAC publisher rules and for SmartScreen:
+# Signs the Windows packages with the deploying organisation's code-signing certificate
+# (Authenticode, SHA-256), for AppLocker and WDAC publisher rules and for SmartScreen:
 #
 #   QUORVEL_SIGN_PKCS12=signer.pfx QUORVEL_SIGN_PASSWORD=... scripts/sign.sh [-o DIR] [ZIP...]
 #
-#   QUORVEL_SIGN_PKCS12     the certificate with its private key, a PKCS#12 (.pfx, .p12) file
-#   QUORVEL_SIGN_PASSWORD   the password of that file
-#   QUORVEL_SIGN_TIMESTAMP  optional: the URL of an RFC 3161 time-stamp server; a signature
-#                           time-stamped when it was made stays valid after the certificate
-#                           expires
-#   -o DIR                  where the signed packages go; default build/dist-signed
-#   ZIP...                  the packages to sign; default the release that scripts/dist.sh
-#                           builds and gathers in build/dist
-#
-# For each quorvel-<version>-win64.zip (or -win32.zip) it writes
-# quorvel-<version>-win64-signed.zip: the same files in a folder of that name, quorvel.exe
-# with an Authenticode signature (SHA-256) added, packed the same reproducible way and with
-# the same time on every entry as the unsigned zip; and one SHA256SUMS for the signed zips.
-# Signing only appends the signature to the program: `osslsigncode remove-signature` gives
-# back the unsigned quorvel.exe byte for byte. Prints the signed packages' paths.
+# QUORVEL_SIGN_PKCS12 is the certificate with its private key (a .pfx or .p12 file), and
+# QUORVEL_SIGN_PASSWORD its password; QUORVEL_SIGN_TIMESTAMP, if set, the URL of an RFC 3161
+# time-stamp server. DIR defaults to build/dist-signed, the ZIPs to the release that
+# scripts/dist.sh builds. Each quorvel-<version>-win64.zip (or -win32) gives
+# quorvel-<version>-win64-signed.zip in DIR, packed as reproducibly as the unsigned one, and
+# DIR gets one SHA256SUMS for the signed zips; prints their paths.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
@@ -49,29 +40,30 @@ on_exit "rm -rf '$work'"
 timestamp=()
 [[ -z ${QUORVEL_SIGN_TIMESTAMP:-} ]] || timestamp=(-ts "$QUORVEL_SIGN_TIMESTAMP")
 
-# sign_package ZIP: the signed package of ZIP in $out, and its line in $out/SHA256SUMS.
+# sign_package ZIP: the signed package of ZIP in $out, and its line in $work/SHA256SUMS.
 sign_package() {
-  local zip name signed time
+  local zip name signed in stage time
   zip=$(realpath "$1")
   name=$(basename "$zip" .zip)
   [[ $name =~ ^quorvel-.+-win(64|32)$ ]] || die "not an unsigned package's name: $name"
   signed=$name-signed
-  mkdir -p "$work/$name/in" "$work/$name/stage/$signed"
+  in=$work/$name/in
+  stage=$work/$name/stage
+  mkdir -p "$in" "$stage/$signed"
   # The entries' times are in UTC (cmake/dist-pack.cmake); read back in UTC they give the
   # time to pack the signed package with.
-  (cd "$work/$name/in" && TZ=UTC cmake -E tar xf "$zip")
-  [[ -f $work/$name/in/$name/quorvel.exe ]] || die "$zip holds no $name/quorvel.exe"
-  time=$(stat -c %Y "$work/$name/in/$name/quorvel.exe")
+  (cd "$in" && TZ=UTC cmake -E tar xf "$zip")
+  [[ -f $in/$name/quorvel.exe ]] || die "$zip holds no $name/quorvel.exe"
+  time=$(stat -c %Y "$in/$name/quorvel.exe")
 
-  cp -p "$work/$name/in/$name/"* "$work/$name/stage/$signed/"
-  rm "$work/$name/stage/$signed/quorvel.exe"
+  cp -p "$in/$name/"* "$stage/$signed/"
+  rm "$stage/$signed/quorvel.exe"
   osslsigncode sign -pkcs12 "$QUORVEL_SIGN_PKCS12" -readpass "$work/password" -h sha256 \
-    -n Quorvel "${timestamp[@]}" -in "$work/$name/in/$name/quorvel.exe" \
-    -out "$work/$name/stage/$signed/quorvel.exe" >/dev/null ||
-    die "osslsigncode could not sign $name/quorvel.exe"
+    -n Quorvel "${timestamp[@]}" -in "$in/$name/quorvel.exe" -out "$stage/$signed/quorvel.exe" \
+    >/dev/null || die "osslsigncode could not sign $name/quorvel.exe"
 
-  SOURCE_DATE_EPOCH=$time cmake -DZIP="$(command -v zip)" -DSTAGE="$work/$name/stage" \
-    -DNAME="$signed" -DOUT_DIR="$work/$name" -P "$QUORVEL_ROOT/cmake/dist-pack.cmake"
+  SOURCE_DATE_EPOCH=$time cmake -DZIP="$(command -v zip)" -DSTAGE="$stage" -DNAME="$signed" \
+    -DOUT_DIR="$work/$name" -P "$QUORVEL_ROOT/cmake/dist-pack.cmake"
   cp "$work/$name/$signed.zip" "$out/"
   cat "$work/$name/SHA256SUMS" >>"$work/SHA256SUMS"
   printf '%s\n' "$out/$signed.zip"
