@@ -1,20 +1,10 @@
 #!/usr/bin/env bash
-# Builds quorvel.exe and the simulated MAPI server, and runs the program in the build
-# folder's Wine session (scripts/lib/wine.sh) against one scenario of the simulated world:
-#
-#   scripts/run.sh [--x86] [SCENARIO]
-#
-#   --x86      the 32-bit program and server (preset windows-x86); else the 64-bit ones
-#   SCENARIO   a file NAME.txt in sim/scenarios/, default healthy
-#
-# With a display, the program opens there in a window of its own (no virtual desktop) until
-# it is closed. Without one, the demo, on a private X server in the virtual desktop: types
-# EXSRV01, jdoe and the scenario's demo time-out, presses Test, prints Quorvel.log and saves
-# quorvel-screenshot.png in the build folder. Exits 0 only when this run reached its closing
-# delimiter or, for a scenario meant to end through the watchdog, when its last lines are
-# "    Timeout expired" and the delimiter the watchdog writes before it ends the program.
-# A scenario's comment lines direct the demo: "# demo-timeout: N", the time-out in minutes
-# it types, and "# demo-ends-by: watchdog".
+# scripts/run.sh [--x86] [SCENARIO]: builds quorvel.exe and the simulated MAPI server (with
+# --x86 the 32-bit ones) and runs the program under Wine against sim/scenarios/SCENARIO.txt
+# (default healthy). With a display it opens there until closed; without one, the demo that
+# README.md's first screen describes. A scenario's comment lines direct the demo:
+# "# demo-timeout: N", the time-out in minutes it types, and "# demo-ends-by: watchdog", for
+# a run the watchdog is meant to end.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
@@ -39,9 +29,7 @@ scenario=${1:-healthy}
 scenario_file=$QUORVEL_ROOT/sim/scenarios/$scenario.txt
 if [[ $scenario == */* || ! -f $scenario_file ]]; then
   say "error: unknown scenario '$scenario'; the known scenarios are:"
-  for known in "$QUORVEL_ROOT"/sim/scenarios/*.txt; do
-    printf '  %s\n' "$(basename "$known" .txt)" >&2
-  done
+  find "$QUORVEL_ROOT/sim/scenarios" -name '*.txt' -printf '  %f\n' | sed 's/\.txt$//' | sort >&2
   exit 1
 fi
 
@@ -86,9 +74,8 @@ run_headless() {
   quorvel_start "$build_dir/quorvel.exe"
   say "scenario $scenario: pressing Test"
   if [[ $(directive demo-ends-by) == watchdog ]]; then
-    # The window is gone once the watchdog has ended the program: take the picture while
-    # the guarded call hangs. The driver reports the watchdog's end as a failure; the
-    # verdict comes from the run's last two lines in the log instead.
+    # The window is gone once the watchdog has ended the program: take the picture while the
+    # guarded call hangs. The driver takes that end for a failure; the log's last lines judge.
     qvdrive "${drive[@]}" >/dev/null 2>&1 &
     driver=$!
     wait_for_hang "$mark" "$driver"
