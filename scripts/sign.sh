@@ -1,15 +1,12 @@
 #!/usr/bin/env bash
-# Signs the Windows packages with the deploying organisation's code-signing certificate
-# (Authenticode, SHA-256), for AppLocker and WDAC publisher rules and for SmartScreen:
+# Signs the Windows packages (Authenticode, SHA-256) with the deploying organisation's
+# certificate and its key, a PKCS#12 file (README.md, "Signing for deployment"):
 #
 #   QUORVEL_SIGN_PKCS12=signer.pfx QUORVEL_SIGN_PASSWORD=... scripts/sign.sh [-o DIR] [ZIP...]
 #
-# QUORVEL_SIGN_PKCS12 is the certificate with its private key (a .pfx or .p12 file), and
-# QUORVEL_SIGN_PASSWORD its password; QUORVEL_SIGN_TIMESTAMP, if set, the URL of an RFC 3161
-# time-stamp server. DIR defaults to build/dist-signed, the ZIPs to the release that
-# scripts/dist.sh builds. Each quorvel-<version>-win64.zip (or -win32) gives
-# quorvel-<version>-win64-signed.zip in DIR, packed as reproducibly as the unsigned one, and
-# DIR gets one SHA256SUMS for the signed zips; prints their paths.
+# QUORVEL_SIGN_TIMESTAMP may name an RFC 3161 time-stamp server. Each ZIP (default: the
+# release scripts/dist.sh builds) gives NAME-signed.zip, packed as reproducibly, in DIR
+# (default build/dist-signed) with one SHA256SUMS for them; prints their paths.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
@@ -34,11 +31,8 @@ command -v osslsigncode >/dev/null || "$QUORVEL_ROOT/scripts/install-deps.sh"
 
 work=$(mktemp -d)
 on_exit "rm -rf '$work'"
-# The password goes to osslsigncode through a file only this user can read, never on a
-# command line that other users may see.
+# The password goes to osslsigncode in a file only this user can read, never on a command line.
 (umask 077 && printf '%s' "$QUORVEL_SIGN_PASSWORD" >"$work/password")
-timestamp=()
-[[ -z ${QUORVEL_SIGN_TIMESTAMP:-} ]] || timestamp=(-ts "$QUORVEL_SIGN_TIMESTAMP")
 
 # sign_package ZIP: the signed package of ZIP in $out, and its line in $work/SHA256SUMS.
 sign_package() {
@@ -59,8 +53,9 @@ sign_package() {
   cp -p "$in/$name/"* "$stage/$signed/"
   rm "$stage/$signed/quorvel.exe"
   osslsigncode sign -pkcs12 "$QUORVEL_SIGN_PKCS12" -readpass "$work/password" -h sha256 \
-    -n Quorvel "${timestamp[@]}" -in "$in/$name/quorvel.exe" -out "$stage/$signed/quorvel.exe" \
-    >/dev/null || die "osslsigncode could not sign $name/quorvel.exe"
+    -n Quorvel ${QUORVEL_SIGN_TIMESTAMP:+-ts "$QUORVEL_SIGN_TIMESTAMP"} \
+    -in "$in/$name/quorvel.exe" -out "$stage/$signed/quorvel.exe" >/dev/null ||
+    die "osslsigncode could not sign $name/quorvel.exe"
 
   SOURCE_DATE_EPOCH=$time cmake -DZIP="$(command -v zip)" -DSTAGE="$stage" -DNAME="$signed" \
     -DOUT_DIR="$work/$name" -P "$QUORVEL_ROOT/cmake/dist-pack.cmake"
