@@ -1,20 +1,14 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the tidy check first; the two Windows builds, each
-# with its clang compiles and Wine tests in the background (own prefix, own private X
-# server); meanwhile the host unit tests, plain and under the sanitizers, a short fuzzing
-# run, and the packages checked as built and rebuilt in two clean clones; last, once the
-# Wine tests are done, the packages signed with a throw-away certificate and run in the
-# 64-bit build's prefix. Ends with "N passed, N failed" over all stages (a build that fails
-# counts as one failure) and exits non-zero when anything failed.
-#
-#   scripts/test.sh
+# scripts/test.sh: builds everything and runs every test, in the stages README.md's first
+# screen lists. The Windows builds' tests run in the background, each build in its own Wine
+# prefix on its own private X server, while the others run; the signing check waits for
+# them. Ends with "N passed, N failed" over all stages (a failed build counts as one failure).
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
 source "$QUORVEL_ROOT/scripts/lib/checks.sh"
 source "$QUORVEL_ROOT/scripts/lib/wine.sh"
 
-cd "$QUORVEL_ROOT" || exit 1
 "$QUORVEL_ROOT/scripts/install-deps.sh" || die "installing the build dependencies failed"
 
 # count OUTPUT: adds a stage's results to the totals: a check script's closing line "N
@@ -67,34 +61,29 @@ suite() {
   built "$1" && stage "$1: test" run_ctest "$1"
 }
 
-# The Wine suites running in the background: "PRESET PID OUTPUT" each.
-wine_suites=()
+# The output of the Windows builds' tests, which run in the background: one file a preset.
+wine_outputs=$(mktemp -d)
+on_exit "rm -rf '$wine_outputs'"
 
-# wine_suite_start PRESET: builds the Windows preset (its package too) and starts its tests
-# in the background. Without the caller's display, their Wine session starts a private X
-# server for them.
+# wine_suite_start PRESET: builds the Windows preset and its package, and starts its tests
+# in the background without the caller's display, so that their session starts an X server.
 wine_suite_start() {
   built "$1" all dist || return
-  local output
-  output=$(mktemp)
   say "== $1: Wine tests started in the background"
   (
     unset DISPLAY
     run_ctest "$1"
-  ) >"$output" 2>&1 &
-  wine_suites+=("$1 $! $output")
+  ) >"$wine_outputs/$1" 2>&1 &
   # Tests cut short leave their Wine session up: end it whole, its X server included.
   on_exit "kill $! 2>/dev/null; wine_session_down '$(preset_dir "$1")'"
 }
 
-# wine_suites_finish: waits for each Wine suite and counts its results.
+# wine_suites_finish: waits for the Windows builds' tests and counts their results.
 wine_suites_finish() {
-  local entry preset pid output
-  for entry in "${wine_suites[@]}"; do
-    read -r preset pid output <<<"$entry"
-    wait "$pid"
-    stage "$preset: Wine tests" cat "$output"
-    rm -f "$output"
+  local output
+  wait
+  for output in "$wine_outputs"/*; do
+    [[ -f $output ]] && stage "$(basename "$output"): Wine tests" cat "$output"
   done
 }
 
