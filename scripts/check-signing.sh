@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# Proves scripts/sign.sh on the two Windows packages with a throw-away self-signed
-# certificate made here: the signed packages verify against it, pass check-package.sh, give
-# back the unsigned programs byte for byte without their signatures, and run a probe under
-# Wine. The Wine session is the windows build's: not while that build's Wine tests run.
-# Prints one line per check and ends with "N passed, N failed".
-#
-#   scripts/check-signing.sh
+# scripts/check-signing.sh: proves scripts/sign.sh on the two Windows packages with a
+# throw-away self-signed certificate, up to a probe run of each signed program in the
+# windows build's Wine prefix (so not while that build's Wine tests run). Prints one line
+# per check and ends with "N passed, N failed".
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
@@ -15,11 +12,8 @@ source "$QUORVEL_ROOT/scripts/lib/wine.sh"
 work=$(mktemp -d)
 on_exit "rm -rf '$work'"
 wine_build=$(preset_dir windows)
-unsigned=()
-signed=()
 
-# quietly COMMAND...: the command in a subshell (where a die fails only it), with its output
-# shown only when it fails.
+# quietly COMMAND...: the command in a subshell, where a die fails only it; output on failure.
 quietly() {
   ("$@") >"$work/output" 2>&1 || {
     tail -n 20 "$work/output" >&2
@@ -36,7 +30,7 @@ make_certificate() {
       -passout env:QUORVEL_SIGN_PASSWORD
 }
 
-# unpacked ZIP: the folder ZIP is unpacked into (once).
+# unpacked ZIP: the quorvel.exe of ZIP, unpacked once.
 unpacked() {
   local dir
   dir=$work/unpacked/$(basename "$1" .zip)
@@ -44,8 +38,7 @@ unpacked() {
   printf '%s/%s/quorvel.exe\n' "$dir" "$(basename "$1" .zip)"
 }
 
-# strips_back SIGNED_ZIP UNSIGNED_ZIP: the signed program without its signature is the
-# unsigned one.
+# strips_back SIGNED_ZIP UNSIGNED_ZIP: the signed program without its signature is the unsigned.
 strips_back() {
   local stripped
   stripped=$work/$(basename "$1" .zip)-stripped.exe
@@ -67,9 +60,9 @@ fi
 export QUORVEL_SIGN_PKCS12=$work/signer.p12
 QUORVEL_SIGN_PASSWORD=$(openssl rand -hex 16)
 export QUORVEL_SIGN_PASSWORD
-for preset in windows windows-x86; do
-  zip=$(package_of "$preset")
-  unsigned+=("$zip")
+unsigned=("$(package_of windows)" "$(package_of windows-x86)")
+signed=()
+for zip in "${unsigned[@]}"; do
   signed+=("$work/signed/$(basename "$zip" .zip)-signed.zip")
 done
 
