@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# Checks that the Windows packages are reproducible: builds both (the dist targets) in two
-# fresh clones of the committed HEAD, one after the other, at paths of different lengths,
-# under different umasks and time zones, and compares each quorvel.exe as built, each zip
-# and each SHA256SUMS byte for byte. Commit first: uncommitted changes are left out. Prints
-# one line per comparison and ends with "N passed, N failed"; a minute or two.
-#
-#   scripts/check-reproducible.sh
+# scripts/check-reproducible.sh: checks that the Windows packages are reproducible: builds
+# both in two fresh clones of the committed HEAD (commit first), under different paths,
+# umasks and time zones, and compares what they made byte for byte. Prints one line per
+# comparison and ends with "N passed, N failed".
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
@@ -33,8 +30,7 @@ build_in_clone() {
   fi
 }
 
-# build_packages_in DIR: the dist targets of both presets, from the clone in DIR into its
-# own build folders.
+# build_packages_in DIR: both packages, from the clone in DIR into its own build folders.
 build_packages_in() {
   local QUORVEL_ROOT=$1 QUORVEL_BUILD_ROOT=$1/build
   build_preset windows dist && build_preset windows-x86 dist
@@ -62,10 +58,9 @@ check "clone 2 (umask 077, TZ UTC+14) builds both packages" \
   build_in_clone 1 077 Pacific/Kiritimati
 if [[ $failed -eq 0 ]]; then
   for preset in windows windows-x86; do
-    folder=build/$preset
     zip=$(basename "$(QUORVEL_BUILD_ROOT=${clones[0]}/build package_of "$preset")")
     for file in quorvel.exe "$zip" SHA256SUMS; do
-      check "$folder/$file is the same in both clones" same_in_both "$folder/$file"
+      check "build/$preset/$file is the same in both clones" same_in_both "build/$preset/$file"
     done
   done
 fi
