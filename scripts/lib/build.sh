@@ -12,7 +12,7 @@ build_preset() {
     cmake --build "$dir" -j "$(nproc)" ${1:+--target} "$@")
 }
 
-# The build folder of a preset.
+# preset_dir PRESET: its build folder.
 preset_dir() {
   printf '%s/%s\n' "${QUORVEL_BUILD_ROOT:-$QUORVEL_ROOT/build}" "$1"
 }

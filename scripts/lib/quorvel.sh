@@ -1,7 +1,6 @@
 # shellcheck shell=bash
-# Running quorvel.exe under Wine from a folder of its own (its log goes beside it, so
-# separate folders keep separate logs), against the simulated MAPI server, and driving it
-# with qvdrive.
+# Running quorvel.exe under Wine against the simulated MAPI server, and driving it with
+# qvdrive; from a folder of its own, as its log goes beside it.
 
 # quorvel_stage EXE DIR: a fresh DIR holding a copy of EXE; prints the copy's path.
 quorvel_stage() {
@@ -33,10 +32,9 @@ qvdrive() {
   wine_run wine "$QVDRIVE_EXE" "$@"
 }
 
-# sim_register DLL SCENARIO_FILE: registers the simulated server (quorvel_sim.dll, the
-# classes "MAPI.Session" and "Sarnith.RDOSession") in WINEPREFIX until the script ends, and
-# points it at the scenario, which it reads when first used; the sim's defaults are the
-# healthy world, and a scenario changes only what it names.
+# sim_register DLL SCENARIO_FILE: registers the simulated server ("MAPI.Session" and
+# "Sarnith.RDOSession") in WINEPREFIX until the script ends, and points it at the scenario,
+# which changes only what it names in the healthy world, and is read when first used.
 sim_register() {
   local server
   server=$(wine_path "$1")
@@ -46,8 +44,8 @@ sim_register() {
   export QUORVEL_SIM_SCENARIO
 }
 
-# sim_dialogs_close_themselves: with nobody at the screen, each simulated address book
-# dialog picks its first entry and presses OK after a moment.
+# sim_dialogs_close_themselves: each simulated address book dialog picks its first entry and
+# presses OK after a moment, for nobody at the screen.
 sim_dialogs_close_themselves() {
   export QUORVEL_SIM_DIALOG_AUTOCLOSE=1500
 }

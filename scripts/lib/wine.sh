@@ -9,11 +9,9 @@
 
 QUORVEL_SCREEN=1024x768 # the private X server's screen, and the virtual desktop's size
 
-# wine_session_up BUILD_DIR BITS on|off: ends what an earlier session of the build left
-# running; exports the prefix's settings (wine_env); makes the prefix if need be; sets the
-# virtual desktop on or off and the crash dialog off, every time; exports DISPLAY, the
-# caller's or a private X server's, also into wine-session/display for the Wine tests; and
-# starts a wineserver that stays until wine_session_down.
+# wine_session_up BUILD_DIR BITS on|off: after ending what an earlier session left running,
+# the prefix (made if need be, set up every time), DISPLAY (the caller's, or a private X
+# server's; also in wine-session/display for the Wine tests), and a wineserver that stays.
 wine_session_up() {
   local session=$1/wine-session
   wine_session_down "$1"
@@ -59,9 +57,8 @@ wine_env() {
   [[ $QUORVEL_WINE_BITS == 64 || $QUORVEL_WINE_BITS == 32 ]] || die "no such bitness: $2"
 }
 
-# wine_run COMMAND [ARG...]: runs a Wine command (wine, winepath, wineboot, wineserver) with
-# no descriptor of the caller's: stdin from /dev/null, stdout and stderr through files that
-# are replayed when it ends. Returns the command's status.
+# wine_run COMMAND [ARG...]: a Wine command (wine, winepath, wineboot, wineserver) with no
+# descriptor of the caller's: stdin from /dev/null, its output through files replayed after.
 wine_run() {
   local out status=0
   out=$(mktemp -d) || return 1
