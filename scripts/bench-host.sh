@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# The host measurements, in an optimised build (preset host-bench): a whole probe run
-# against a simulated world that answers at once beside the same LogTrace calls alone, and
-# their ratio; the cost of a single trace line; and the soak of 1,000 probe runs in one
-# process. Measurements, not tests; arguments go to Google Benchmark.
-#
-#   scripts/bench-host.sh [--benchmark_min_time=2 ...]
+# scripts/bench-host.sh [BENCHMARK_ARG...]: the host measurements, optimised (preset
+# host-bench): a probe run against a simulated world that answers at once beside its LogTrace
+# calls alone, and the ratio; one trace line's cost; the soak of 1,000 probe runs in one
+# process. The arguments go to Google Benchmark (--benchmark_min_time=2 ...).
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"

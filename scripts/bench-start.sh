@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
-# Start-to-window time of quorvel.exe under Wine beside minimal_window.exe (one window,
-# built the same way, with the same manifest): the median of N starts each (default 21, the
-# two taking turns) and their ratio. Then quorvel.exe's size, and the peak resident set
-# (VmHWM) of the Linux process in which Wine runs each program, Wine's loader and DLLs
-# included: quorvel.exe's once shown and after a probe run against the healthy simulated
-# world, minimal_window.exe's once shown. A measurement, not a test.
-#
-#   scripts/bench-start.sh [N]
+# scripts/bench-start.sh [N]: the start-to-window time of quorvel.exe under Wine beside
+# minimal_window.exe (one window, same build and manifest), the median of N starts each
+# (default 21, taking turns), and the ratio; then quorvel.exe's size, and the peak resident
+# set (VmHWM) of the process that runs each program under Wine: once shown, and for
+# quorvel.exe after a probe run too. A measurement, not a test.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
@@ -33,10 +30,9 @@ start_to_window() {
   echo $(((shown - started) / 1000000))
 }
 
-# peak_kb EXE: the peak resident set, in KiB, of the Linux process that runs the program at
-# EXE. It is not always the process the wine launcher started: that may be a launcher of
-# its own (start.exe, for a program of the other bitness), so the process is found by the
-# program's path, which Wine gives as its first argument, in Unix or in Windows form.
+# peak_kb EXE: the peak resident set, in KiB, of the process that runs the program. The wine
+# launcher's process may run another launcher (start.exe, for the other bitness), so it is
+# found by the program's path, Wine's first argument, in Unix or in Windows form.
 peak_kb() {
   local windows_form cmdline argv0
   windows_form="z:${1//\//\\}"

@@ -1,21 +1,17 @@
 #!/usr/bin/env bash
-# Checks Windows packages that the builds' `dist` target made (or scripts/sign.sh signed),
-# as shipped and without running them: the zip's files, their line ends and sizes, the
-# SHA256SUMS beside it, and what the packed quorvel.exe imports, names and carries. Prints
-# one line per check and ends with "N passed, N failed".
-#
-#   scripts/check-package.sh build/windows/quorvel-1.0.0-win64.zip ...
+# scripts/check-package.sh ZIP...: checks Windows packages that the `dist` target made (or
+# scripts/sign.sh signed) as shipped, without running them: the zip's files, their line
+# ends and sizes, the SHA256SUMS beside it, and what the packed quorvel.exe imports, names
+# and carries. Prints one line per check and ends with "N passed, N failed".
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/checks.sh"
 
-# The DLLs quorvel.exe loads, and how. With the program, through its import table, these
-# four, all Known DLLs, which Windows loads from its own directory only, never from a DLL
-# planted beside the program:
+# The DLLs quorvel.exe loads: with the program, these Known DLLs, which Windows loads from
+# its own directory only, never from beside the program;
 readonly IMPORTED_DLLS=(gdi32 kernel32 msvcrt user32)
-# and at run time, by name, at the first call of one of their functions, these, through
-# its own binding, which searches the system directory only (dll_binding_win32.cpp; the
-# Wine test WinePlantedVersionDllIsNeverLoaded shows it passing over a planted DLL):
+# and these by name at their first use, through its own binding, from the system directory
+# only (dll_binding_win32.cpp; the Wine test WinePlantedVersionDllIsNeverLoaded).
 readonly BOUND_DLLS=(advapi32 kernel32 ole32 oleaut32 version)
 readonly RT_VERSION=0x000010
 readonly RT_MANIFEST=0x000018
@@ -31,9 +27,6 @@ unpacked=$(mktemp -d)
 on_exit "rm -rf '$unpacked'"
 section=$(mktemp)
 on_exit "rm -f '$section'"
-name=
-exe=
-sums=
 
 holds_exactly_its_files() {
   local actual expected
@@ -65,9 +58,8 @@ sums_vouch_for_the_zip() {
   fi
 }
 
-# The header's TimeDateStamp is zero, so that every build of one commit gives the same
-# bytes: the PE header starts where the DOS header's e_lfanew (offset 60) says, and the
-# stamp is 8 bytes into it.
+# The header's TimeDateStamp is zero, so that every build gives the same bytes; the PE
+# header starts at the DOS header's e_lfanew (offset 60), and the stamp is 8 bytes into it.
 has_no_link_time() {
   local header stamp
   header=$(od -An -tu4 -j 60 -N 4 "$exe")
@@ -126,7 +118,8 @@ has_one_resource() {
   [[ $count -eq 1 ]] || fail_with "$count resources of type $1"
 }
 
-# check_package ZIP: every check of one package.
+# check_package ZIP: every check of one package, whose name, program and SHA256SUMS the
+# checks find in name, exe and sums.
 check_package() {
   local zip=$1 format text
   name=$(basename "$zip" .zip)

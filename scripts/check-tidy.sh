@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Keeps the house tidy: every C and C++ file formatted as the repository's .clang-format
-# says, and every shell script free of shellcheck findings (following what it sources).
-# Looks at the files git tracks and the new ones it does not ignore. Prints what it finds
-# and one line per check, and ends with "N passed, N failed".
-#
-#   scripts/check-tidy.sh
+# scripts/check-tidy.sh: keeps the house tidy: C and C++ files formatted as .clang-format
+# says, and shell scripts free of shellcheck findings, among the files git tracks and the
+# new ones it does not ignore. Prints what it finds and one line per check, and ends with
+# "N passed, N failed".
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/checks.sh"

@@ -1,15 +1,11 @@
 #!/usr/bin/env bash
-# Fuzzes a whole press of Test (preset host-asan: clang with libFuzzer and the sanitizers):
-# each input decides what the simulated libraries answer (tests/fuzz/fuzz_input.h), and each
-# run is checked (tests/fuzz/trace_forms.h). Starts from tests/fuzz/corpus; new inputs go to
-# fuzz-corpus/ in the build folder, a finding's input to findings/.
+# Fuzzes a whole press of Test (preset host-asan, tests/fuzz/) from tests/fuzz/corpus; new
+# inputs go to fuzz-corpus/ in the build folder, a finding's input to findings/. Prints the
+# executions, executions per second, coverage and findings, then "N passed, N failed".
 #
 #   scripts/fuzz.sh [SECONDS]    fuzz for that long (60 by default)
 #   scripts/fuzz.sh --runs N     replay the corpus, then N new inputs from a fixed seed: the
 #                                short, repeatable run of the test command
-#
-# Prints the executions, executions per second, coverage and findings, and ends with
-# "N passed, N failed".
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"

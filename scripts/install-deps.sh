@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Quorvel need, and only
-# those that are missing. Safe to run again and again; as root, or through sudo.
+# scripts/install-deps.sh: installs the Debian packages that building, running and testing
+# Quorvel need and that are missing. Safe to run again and again; as root, or through sudo.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 
