@@ -18,22 +18,13 @@ on_exit "rm -rf '$work'"
 clones=("$work/one" "$work/second-clone/at-a-longer-path")
 
 # build_in_clone N UMASK TZ: clones the commit to the N-th clone's path and builds both
-# packages there, with that umask and time zone.
+# packages there, into the clone's own build folders, with that umask and time zone.
 build_in_clone() {
-  local dir=${clones[$1]} log=$work/build-$1.log
-  if ! (umask "$2" && export TZ=$3 &&
-    git clone --quiet --no-checkout "$QUORVEL_ROOT" "$dir" &&
-    git -C "$dir" checkout --quiet --detach "$commit" &&
-    build_packages_in "$dir") >"$log" 2>&1; then
-    tail -n 20 "$log" >&2
-    return 1
-  fi
-}
-
-# build_packages_in DIR: both packages, from the clone in DIR into its own build folders.
-build_packages_in() {
-  local QUORVEL_ROOT=$1 QUORVEL_BUILD_ROOT=$1/build
-  build_preset windows dist && build_preset windows-x86 dist
+  local origin=$QUORVEL_ROOT QUORVEL_ROOT=${clones[$1]} QUORVEL_BUILD_ROOT=${clones[$1]}/build
+  (umask "$2" && export TZ=$3 &&
+    git clone --quiet --no-checkout "$origin" "$QUORVEL_ROOT" &&
+    git -C "$QUORVEL_ROOT" checkout --quiet --detach "$commit" &&
+    build_preset windows dist && build_preset windows-x86 dist)
 }
 
 # same_in_both FILE: FILE, a path inside a clone, has the same bytes in the two clones.
@@ -53,9 +44,9 @@ same_in_both() {
 "$QUORVEL_ROOT/scripts/install-deps.sh"
 say "building $commit in $work"
 # UTC and UTC+14: a zip entry's local time would be 14 hours apart.
-check "clone 1 (umask 022, TZ UTC) builds both packages" build_in_clone 0 022 UTC
+check "clone 1 (umask 022, TZ UTC) builds both packages" quietly build_in_clone 0 022 UTC
 check "clone 2 (umask 077, TZ UTC+14) builds both packages" \
-  build_in_clone 1 077 Pacific/Kiritimati
+  quietly build_in_clone 1 077 Pacific/Kiritimati
 if [[ $failed -eq 0 ]]; then
   for preset in windows windows-x86; do
     zip=$(basename "$(QUORVEL_BUILD_ROOT=${clones[0]}/build package_of "$preset")")

@@ -13,14 +13,6 @@ work=$(mktemp -d)
 on_exit "rm -rf '$work'"
 wine_build=$(preset_dir windows)
 
-# quietly COMMAND...: the command in a subshell, where a die fails only it; output on failure.
-quietly() {
-  ("$@") >"$work/output" 2>&1 || {
-    tail -n 20 "$work/output" >&2
-    return 1
-  }
-}
-
 # make_certificate: a self-signed code-signing certificate valid for a day, with its key in
 # the PKCS#12 file and under the password that sign.sh is given.
 make_certificate() {

@@ -22,6 +22,18 @@ fail_with() {
   return 1
 }
 
+# quietly COMMAND...: runs the command in a subshell, where a die fails only it, and shows
+# the end of its output only when it fails.
+quietly() {
+  local output
+  output=$(mktemp)
+  on_exit "rm -f '$output'"
+  ("$@") >"$output" 2>&1 || {
+    tail -n 20 "$output" >&2
+    return 1
+  }
+}
+
 # checks_summary: the closing line; fails when any check failed.
 checks_summary() {
   printf '%d passed, %d failed\n' "$passed" "$failed"
