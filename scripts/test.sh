@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # scripts/test.sh: builds everything and runs every test, in the stages README.md's first
-# screen lists. The Windows builds' tests run in the background, each build in its own Wine
-# prefix on its own private X server, while the others run; the signing check waits for
-# them. Ends with "N passed, N failed" over all stages (a failed build counts as one failure).
+# screen lists; the Windows builds' tests run in the background meanwhile, and the signing
+# check after them. Ends with "N passed, N failed" (a failed build counts as one failure).
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
@@ -10,6 +9,8 @@ source "$QUORVEL_ROOT/scripts/lib/checks.sh"
 source "$QUORVEL_ROOT/scripts/lib/wine.sh"
 
 "$QUORVEL_ROOT/scripts/install-deps.sh" || die "installing the build dependencies failed"
+# Each Windows build's tests start a private X server of their own, whatever the display.
+unset DISPLAY
 
 # count OUTPUT: adds a stage's results to the totals: a check script's closing line "N
 # passed, N failed", or else ctest's summary. Neither, or no test at all, is one failure.
@@ -23,13 +24,12 @@ count() {
     fail=${BASH_REMATCH[1]}
     pass=$((BASH_REMATCH[2] - fail))
   fi
-  if ((pass + fail > 0)); then
-    passed=$((passed + pass))
-    failed=$((failed + fail))
-  else
+  if ((pass + fail == 0)); then
     say "no test results"
-    failed=$((failed + 1))
+    fail=1
   fi
+  passed=$((passed + pass))
+  failed=$((failed + fail))
 }
 
 # stage NAME COMMAND...: runs one stage, showing its output, and counts its results.
@@ -46,9 +46,8 @@ stage() {
 built() {
   say "== $1: build"
   build_preset "$@" && return 0
-  say "== $1: build FAILED"
   failed=$((failed + 1))
-  return 1
+  fail_with "== $1: build FAILED"
 }
 
 # run_ctest PRESET: the preset's tests, all that may run at once.
@@ -56,7 +55,6 @@ run_ctest() {
   ctest --test-dir "$(preset_dir "$1")" --output-on-failure --parallel "$(nproc)" --timeout 900
 }
 
-# suite PRESET: configures, builds and tests one host preset.
 suite() {
   built "$1" && stage "$1: test" run_ctest "$1"
 }
@@ -65,15 +63,11 @@ suite() {
 wine_outputs=$(mktemp -d)
 on_exit "rm -rf '$wine_outputs'"
 
-# wine_suite_start PRESET: builds the Windows preset and its package, and starts its tests
-# in the background without the caller's display, so that their session starts an X server.
+# wine_suite_start PRESET: builds the Windows preset and package; its tests go to the background.
 wine_suite_start() {
   built "$1" all dist || return
   say "== $1: Wine tests started in the background"
-  (
-    unset DISPLAY
-    run_ctest "$1"
-  ) >"$wine_outputs/$1" 2>&1 &
+  run_ctest "$1" >"$wine_outputs/$1" 2>&1 &
   # Tests cut short leave their Wine session up: end it whole, its X server included.
   on_exit "kill $! 2>/dev/null; wine_session_down '$(preset_dir "$1")'"
 }
