@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# scripts/check-package.sh ZIP...: checks Windows packages that the `dist` target made (or
-# scripts/sign.sh signed) as shipped, without running them: the zip's files, their line
-# ends and sizes, the SHA256SUMS beside it, and what the packed quorvel.exe imports, names
-# and carries. Prints one line per check and ends with "N passed, N failed".
+# scripts/check-package.sh ZIP...: checks Windows packages (the `dist` target's, or signed by
+# scripts/sign.sh) as shipped: the zip's files, line ends and sizes, its SHA256SUMS, and what
+# quorvel.exe imports, names and carries. One line per check, then "N passed, N failed".
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/checks.sh"
@@ -13,8 +12,6 @@ readonly IMPORTED_DLLS=(gdi32 kernel32 msvcrt user32)
 # and these by name at their first use, through its own binding, from the system directory
 # only (dll_binding_win32.cpp; the Wine test WinePlantedVersionDllIsNeverLoaded).
 readonly BOUND_DLLS=(advapi32 kernel32 ole32 oleaut32 version)
-readonly RT_VERSION=0x000010
-readonly RT_MANIFEST=0x000018
 # The sizes the README promises, in bytes: the packed program, and the zip.
 readonly MAX_EXE_BYTES=$((512 * 1024))
 readonly MAX_ZIP_BYTES=$((256 * 1024))
@@ -40,7 +37,6 @@ has_crlf_line_ends() {
   [[ -s $1 && $(tail -c 2 "$1" | od -An -tx1) == " 0d 0a" ]] && ! grep -q $'[^\r]$\|^$' "$1"
 }
 
-# is_at_most FILE BYTES
 is_at_most() {
   local size
   size=$(stat -c %s "$1")
@@ -65,11 +61,6 @@ has_no_link_time() {
   header=$(od -An -tu4 -j 60 -N 4 "$exe")
   stamp=$(od -An -tx4 -j $((header + 8)) -N 4 "$exe")
   [[ $stamp == " 00000000" ]] || fail_with "link time stamp: 0x${stamp# }"
-}
-
-# is_format FORMAT: objdump's name of the file format, pei-i386 or pei-x86-64.
-is_format() {
-  x86_64-w64-mingw32-objdump -f "$exe" | grep -q "file format $1\$"
 }
 
 # section_strings NAME: the NUL-terminated strings of one section of the program, one a line.
@@ -106,6 +97,7 @@ names_its_bound_dlls() {
   [[ ${#missing[@]} -eq 0 ]] || fail_with "not named: ${missing[*]}"
 }
 
+readonly RT_VERSION=0x000010 RT_MANIFEST=0x000018
 # has_one_resource TYPE: exactly one resource (language leaf) of that type.
 has_one_resource() {
   local count
@@ -140,7 +132,8 @@ check_package() {
   check "the zip is at most $MAX_ZIP_BYTES bytes" is_at_most "$zip" "$MAX_ZIP_BYTES"
   check "quorvel.exe is at most $MAX_EXE_BYTES bytes" is_at_most "$exe" "$MAX_EXE_BYTES"
   check "SHA256SUMS beside the zip holds its SHA-256" sums_vouch_for_the_zip
-  check "quorvel.exe is $format" is_format "$format"
+  check "quorvel.exe is $format" \
+    grep -q "file format $format\$" <(x86_64-w64-mingw32-objdump -f "$exe")
   check "quorvel.exe carries no link time" has_no_link_time
   check "quorvel.exe imports ${IMPORTED_DLLS[*]} and nothing else, none of them delayed" \
     imports_exactly_its_dlls
