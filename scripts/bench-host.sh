@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# scripts/bench-host.sh [BENCHMARK_ARG...]: the host measurements, optimised (preset
-# host-bench): a probe run against a simulated world that answers at once beside its LogTrace
-# calls alone, and the ratio; one trace line's cost; the soak of 1,000 probe runs in one
-# process. The arguments go to Google Benchmark (--benchmark_min_time=2 ...).
+# scripts/bench-host.sh [--benchmark_min_time=2 ...]: the host measurements (preset
+# host-bench): a probe run against an instant simulated world beside its LogTrace calls
+# alone, and the ratio; one trace line's cost; the soak of 1,000 probe runs in one process.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # scripts/bench-start.sh [N]: the start-to-window time of quorvel.exe under Wine beside
-# minimal_window.exe (one window, same build and manifest), the median of N starts each
-# (default 21, taking turns), and the ratio; then quorvel.exe's size, and the peak resident
-# set (VmHWM) of the process that runs each program under Wine: once shown, and for
-# quorvel.exe after a probe run too. A measurement, not a test.
+# minimal_window.exe (one window, same build and manifest), median of N starts each (default
+# 21, taking turns), and the ratio; quorvel.exe's size; and the peak resident set (VmHWM) of
+# the process running each program, once shown and for quorvel.exe after a probe run too.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"

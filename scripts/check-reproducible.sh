@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# scripts/check-reproducible.sh: checks that the Windows packages are reproducible: builds
-# both in two fresh clones of the committed HEAD (commit first), under different paths,
-# umasks and time zones, and compares what they made byte for byte. Prints one line per
-# comparison and ends with "N passed, N failed".
+# scripts/check-reproducible.sh: builds both Windows packages in two fresh clones of the
+# committed HEAD (commit first), under different paths, umasks and time zones, and compares
+# them byte for byte. Prints one line per comparison and ends with "N passed, N failed".
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"

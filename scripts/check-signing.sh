@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# scripts/check-signing.sh: proves scripts/sign.sh on the two Windows packages with a
-# throw-away self-signed certificate, up to a probe run of each signed program in the
-# windows build's Wine prefix (so not while that build's Wine tests run). Prints one line
-# per check and ends with "N passed, N failed".
+# scripts/check-signing.sh: proves scripts/sign.sh with a throw-away self-signed certificate,
+# up to a probe run of each signed program in the windows build's Wine prefix (so not while
+# its Wine tests run). Prints one line per check and ends with "N passed, N failed".
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
@@ -13,8 +12,7 @@ work=$(mktemp -d)
 on_exit "rm -rf '$work'"
 wine_build=$(preset_dir windows)
 
-# make_certificate: a self-signed code-signing certificate valid for a day, with its key in
-# the PKCS#12 file and under the password that sign.sh is given.
+# make_certificate: a self-signed code-signing certificate for a day, as sign.sh takes it.
 make_certificate() {
   openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=Quorvel throw-away signer" \
     -addext extendedKeyUsage=codeSigning -keyout "$work/key.pem" -out "$work/cert.pem" &&
@@ -49,9 +47,8 @@ if ! quietly build_preset windows quorvel qvdrive dist ||
   ! quietly build_preset windows-x86 quorvel dist; then
   die "the Windows builds failed"
 fi
-export QUORVEL_SIGN_PKCS12=$work/signer.p12
+export QUORVEL_SIGN_PKCS12=$work/signer.p12 QUORVEL_SIGN_PASSWORD
 QUORVEL_SIGN_PASSWORD=$(openssl rand -hex 16)
-export QUORVEL_SIGN_PASSWORD
 unsigned=("$(package_of windows)" "$(package_of windows-x86)")
 signed=()
 for zip in "${unsigned[@]}"; do

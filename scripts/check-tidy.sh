@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# scripts/check-tidy.sh: keeps the house tidy: C and C++ files formatted as .clang-format
-# says, and shell scripts free of shellcheck findings, among the files git tracks and the
-# new ones it does not ignore. Prints what it finds and one line per check, and ends with
-# "N passed, N failed".
+# scripts/check-tidy.sh: C and C++ files formatted as .clang-format says, and shell scripts
+# free of shellcheck findings, among the files git tracks and new ones it does not ignore.
+# Prints what it finds and one line per check, and ends with "N passed, N failed".
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/checks.sh"

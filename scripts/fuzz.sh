@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# Fuzzes a whole press of Test (preset host-asan, tests/fuzz/) from tests/fuzz/corpus; new
-# inputs go to fuzz-corpus/ in the build folder, a finding's input to findings/. Prints the
+# scripts/fuzz.sh [SECONDS | --runs N]: fuzzes a whole press of Test (preset host-asan,
+# tests/fuzz/) for SECONDS (default 60), or replays the corpus and then N new inputs from a
+# fixed seed (the test command's short, repeatable run). Starts from tests/fuzz/corpus; new
+# inputs go to fuzz-corpus/ in the build folder, a finding's to findings/. Prints the
 # executions, executions per second, coverage and findings, then "N passed, N failed".
-#
-#   scripts/fuzz.sh [SECONDS]    fuzz for that long (60 by default)
-#   scripts/fuzz.sh --runs N     replay the corpus, then N new inputs from a fixed seed: the
-#                                short, repeatable run of the test command
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"

@@ -12,8 +12,7 @@ packages=(
   # Windows cross-build: 64-bit, and 32-bit for the second package
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
-  # running the Windows builds headless: 64-bit Wine, and its 32-bit half for the 32-bit
-  # build; fonts-wine draws the window frame's glyphs
+  # running the Windows builds headless: Wine with its 32-bit half; fonts-wine for the frames
   wine wine64 wine32:i386 fonts-wine xvfb xauth xdotool imagemagick x11-utils
   # checks and packaging
   valgrind clang-format clang-tidy shellcheck zip
@@ -35,8 +34,6 @@ if [[ $(id -u) -ne 0 ]]; then
   as_root=(sudo "${as_root[@]}")
 fi
 # 32-bit Wine comes from Debian's i386 architecture, which the package lists then include.
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  "${as_root[@]}" dpkg --add-architecture i386
-fi
+dpkg --print-foreign-architectures | grep -qx i386 || "${as_root[@]}" dpkg --add-architecture i386
 "${as_root[@]}" apt-get update -q </dev/null
 "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null

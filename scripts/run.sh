@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
 # scripts/run.sh [--x86] [SCENARIO]: builds quorvel.exe and the simulated MAPI server (with
 # --x86 the 32-bit ones) and runs the program under Wine against sim/scenarios/SCENARIO.txt
-# (default healthy). With a display it opens there until closed; without one, the demo that
-# README.md's first screen describes. A scenario's comment lines direct the demo:
-# "# demo-timeout: N", the time-out in minutes it types, and "# demo-ends-by: watchdog", for
-# a run the watchdog is meant to end.
+# (default healthy): with a display, there until closed; without one, the demo that
+# README.md's first screen describes, directed by the scenario's "# demo-..." lines.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
@@ -33,7 +31,8 @@ if [[ $scenario == */* || ! -f $scenario_file ]]; then
   exit 1
 fi
 
-# directive NAME: the value of the scenario's "# NAME: value" line, or nothing.
+# directive NAME: the value of the scenario's "# NAME: value" line, or nothing: demo-timeout,
+# the time-out in minutes the demo types; demo-ends-by: watchdog, for a run the watchdog ends.
 directive() {
   sed -n "s/^# *$1: *\\([^ ]*\\) *\$/\\1/p" "$scenario_file" | tr -d '\r' | head -n 1
 }
@@ -45,8 +44,7 @@ QVDRIVE_EXE=$build_dir/tools/qvdrive/qvdrive.exe
 
 log_size() { stat -c %s "$log" 2>/dev/null || echo 0; }
 
-# wait_for_hang MARK DRIVER: returns once the run's log has grown past MARK and then not
-# changed for HANG_SECONDS, or the driver has given up.
+# wait_for_hang MARK DRIVER: until the log, past MARK, stays still HANG_SECONDS or DRIVER ends.
 wait_for_hang() {
   while kill -0 "$2" 2>/dev/null; do
     (($(log_size) > $1)) && (($(date +%s) - $(stat -c %Y "$log") >= HANG_SECONDS)) && return

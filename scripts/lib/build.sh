@@ -1,7 +1,6 @@
 # shellcheck shell=bash
-# Configuring and building one CMake preset (CMakePresets.json), in build/<preset>, or in
-# <preset> under QUORVEL_BUILD_ROOT when that is set, so that people sharing one work tree
-# keep apart.
+# Configuring and building a CMake preset (CMakePresets.json) in build/<preset>, or in
+# <preset> under QUORVEL_BUILD_ROOT if set, so that people sharing a work tree keep apart.
 
 # build_preset PRESET [TARGET...]: configure and build the preset, all of it or the targets.
 build_preset() {

@@ -22,8 +22,7 @@ fail_with() {
   return 1
 }
 
-# quietly COMMAND...: runs the command in a subshell, where a die fails only it, and shows
-# the end of its output only when it fails.
+# quietly COMMAND...: the command in a subshell (a die fails only it); its output on failure.
 quietly() {
   local output
   output=$(mktemp)

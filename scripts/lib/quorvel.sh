@@ -32,9 +32,8 @@ qvdrive() {
   wine_run wine "$QVDRIVE_EXE" "$@"
 }
 
-# sim_register DLL SCENARIO_FILE: registers the simulated server ("MAPI.Session" and
-# "Sarnith.RDOSession") in WINEPREFIX until the script ends, and points it at the scenario,
-# which changes only what it names in the healthy world, and is read when first used.
+# sim_register DLL SCENARIO_FILE: registers the simulated server in WINEPREFIX until the script
+# ends, pointed at the scenario (read at first use): the healthy world but for what it names.
 sim_register() {
   local server
   server=$(wine_path "$1")

@@ -35,9 +35,8 @@ wine_session_up() {
   setsid -w wineserver --persistent </dev/null >/dev/null 2>&1 || die "no wineserver started"
 }
 
-# wine_session_down BUILD_DIR: ends every program of the build's prefix, its wineserver
-# (waiting until it is gone, so that the next session gets its own) and the private X
-# server if the session started one; also what a session cut short left behind.
+# wine_session_down BUILD_DIR: ends every program of the build's prefix, its wineserver (waited
+# for, so that the next session gets its own) and its X server, as a session cut short left them.
 wine_session_down() {
   local session=$1/wine-session pid
   wine_env "$1"
@@ -49,8 +48,8 @@ wine_session_down() {
   rm -rf "$session"
 }
 
-# wine_env BUILD_DIR [BITS]: exports the Wine settings for the prefix of that build. BITS
-# (64, the default, or 32) names the registry view that wine_reg edits.
+# wine_env BUILD_DIR [BITS]: exports the build prefix's Wine settings; BITS (64 or 32) is the
+# registry view that wine_reg edits.
 wine_env() {
   export WINEPREFIX=$1/wine-prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
   QUORVEL_WINE_BITS=${2:-64}
