@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# Signs the Windows packages (Authenticode, SHA-256) with the deploying organisation's
-# certificate and its key, a PKCS#12 file (README.md, "Signing for deployment"):
-#
-#   QUORVEL_SIGN_PKCS12=signer.pfx QUORVEL_SIGN_PASSWORD=... scripts/sign.sh [-o DIR] [ZIP...]
-#
-# QUORVEL_SIGN_TIMESTAMP may name an RFC 3161 time-stamp server. Each ZIP (default: the
-# release scripts/dist.sh builds) gives NAME-signed.zip, packed as reproducibly, in DIR
-# (default build/dist-signed) with one SHA256SUMS for them; prints their paths.
+# QUORVEL_SIGN_PKCS12=signer.pfx QUORVEL_SIGN_PASSWORD=... scripts/sign.sh [-o DIR] [ZIP...]
+# signs the Windows packages (Authenticode, SHA-256) with the deploying organisation's
+# certificate and key, a PKCS#12 file (README.md, "Signing for deployment"), time-stamped by
+# the RFC 3161 server at QUORVEL_SIGN_TIMESTAMP if set. Each ZIP (default: the release
+# scripts/dist.sh builds) gives NAME-signed.zip, packed as reproducibly, in DIR (default
+# build/dist-signed) with one SHA256SUMS for them; prints their paths.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
@@ -22,10 +20,9 @@ fi
 [[ -n ${QUORVEL_SIGN_PASSWORD+set} ]] || die "QUORVEL_SIGN_PASSWORD must hold its password"
 
 zips=("$@")
-if [[ ${#zips[@]} -eq 0 ]]; then
-  release=$(preset_dir dist)
+if [[ $# -eq 0 ]]; then
   "$QUORVEL_ROOT/scripts/dist.sh" >/dev/null
-  zips=("$release"/quorvel-*-win64.zip "$release"/quorvel-*-win32.zip)
+  zips=("$(preset_dir dist)"/quorvel-*-win64.zip "$(preset_dir dist)"/quorvel-*-win32.zip)
 fi
 command -v osslsigncode >/dev/null || "$QUORVEL_ROOT/scripts/install-deps.sh"
 
