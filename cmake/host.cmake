@@ -9,8 +9,9 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/sim/CMakeLists.txt)
 endif()
 add_subdirectory(tests)
 
-# Benchmarks, when Google Benchmark is installed.
+# Benchmarks, when Google Benchmark is installed; not under the sanitizers, whose cost they
+# would measure instead of the program's.
 find_package(benchmark QUIET)
-if(benchmark_FOUND)
+if(benchmark_FOUND AND NOT QUORVEL_SANITIZE)
   add_subdirectory(bench)
 endif()
