@@ -31,19 +31,15 @@ DialogChoice World::ShowDialog(const DialogRequest& request) const {
   return {DialogChoice::Button::Ok, 1, S_OK};
 }
 
-// Counting never fails; the journal line may be lost to memory running out.
-void World::ObjectCreated(const std::string& name) noexcept {
-  ++live_;
-  try {
-    Record("new " + name + " (live " + std::to_string(live_) + ")");
-  } catch (const std::exception&) {
-  }
-}
+void World::ObjectCreated(const std::string& name) noexcept { CountLive("new ", name, 1); }
 
-void World::ObjectDestroyed(const std::string& name) noexcept {
-  --live_;
+void World::ObjectDestroyed(const std::string& name) noexcept { CountLive("release ", name, -1); }
+
+// Counting never fails; the journal line may be lost to memory running out.
+void World::CountLive(const char* event, const std::string& name, int change) noexcept {
+  live_ += change;
   try {
-    Record("release " + name + " (live " + std::to_string(live_) + ")");
+    Record(event + name + " (live " + std::to_string(live_) + ")");
   } catch (const std::exception&) {
   }
 }

@@ -54,6 +54,9 @@ class World {
   DialogChoice ShowDialog(const DialogRequest& request) const;
 
  private:
+  // The live count changed by `change`, journalled as "<event><name> (live N)".
+  void CountLive(const char* event, const std::string& name, int change) noexcept;
+
   Scenario scenario_;
   Answers answers_;
   std::map<std::string, int> calls_;

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "standins/simulated_mapi.h"
+
 namespace quorvel::fuzz {
 
 namespace {
@@ -181,11 +183,9 @@ void Writer::Bytes(const std::string& bytes) {
   for (const char c : bytes) Byte(static_cast<std::uint8_t>(c));
 }
 
-const char kRdoLibrary[] = "C:\\Program Files\\Sarnith\\rdo.dll";
-
 Inputs HealthyInputs() {
   Inputs inputs;
-  inputs.registered = standins::Sz(kRdoLibrary);
+  inputs.registered = standins::Sz(standins::kRdoLibrary);
   inputs.version = standins::VersionResource{0x00010002, 0x00030004};
   return inputs;
 }

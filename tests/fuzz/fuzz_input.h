@@ -76,8 +76,7 @@ struct Inputs {
   std::optional<std::uint32_t> pressAgainMs;
 };
 
-// The RDO library's file as the healthy inputs register it, with version 1.2.3.4.
-extern const char kRdoLibrary[];
+// The RDO library registered (standins::kRdoLibrary), with version 1.2.3.4.
 Inputs HealthyInputs();
 
 Inputs DecodeInputs(Reader& reader);

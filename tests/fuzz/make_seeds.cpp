@@ -12,6 +12,7 @@
 #include "fuzz/fuzz_run.h"
 #include "fuzz/trace_forms.h"
 #include "probe_support/golden_case.h"
+#include "standins/simulated_mapi.h"
 
 namespace quorvel::fuzz {
 namespace {
@@ -53,7 +54,7 @@ void AddGoldenCases(const std::filesystem::path& folder, const std::string& grou
     seed.inputs.registered.reset();
     seed.inputs.version.reset();
     if (!c.version.empty()) {
-      seed.inputs.registered = standins::Sz(kRdoLibrary);
+      seed.inputs.registered = standins::Sz(standins::kRdoLibrary);
       seed.inputs.version = VersionOf(c.version);
     }
     seed.scenario = sim::Scenario::FromText(c.scenario);

@@ -8,17 +8,12 @@
 #include "platform/ansi_text.h"
 #include "platform/host/host_control.h"
 #include "platform/host/host_form.h"
-#include "probes/cdo/cdo_members.h"
-#include "probes/rdo/rdo_contract.h"
 #include "runtime/error_trap.h"
-#include "sim/cdo/cdo_session.h"
-#include "sim/rdo/rdo_session.h"
+#include "standins/simulated_mapi.h"
 
 namespace quorvel::fuzz {
 
 namespace {
-
-constexpr char kRdoServerKey[] = "CLSID\\{FD5A1D69-8132-4B96-ACCF-65C1C3547D21}\\InprocServer32";
 
 void InstallPlatform(const Inputs& inputs, sim::World& world, const std::filesystem::path& folder) {
   host::ResetPlatform();
@@ -26,17 +21,12 @@ void InstallPlatform(const Inputs& inputs, sim::World& world, const std::filesys
   host::SetFixedTime(std::wstring(kStamp));
   standins::InstallAccount(inputs.account);
   standins::RegistryKeys keys;
-  if (inputs.registered) keys[kRdoServerKey][""] = *inputs.registered;
+  if (inputs.registered) keys[standins::kRdoServerKey][""] = *inputs.registered;
   standins::InstallRegistry(std::move(keys));
   std::map<std::string, standins::VersionResource> files;
-  if (inputs.version) files[kRdoLibrary] = *inputs.version;
+  if (inputs.version) files[standins::kRdoLibrary] = *inputs.version;
   standins::InstallVersions(std::move(files));
-  host::RegisterClass(cdo::kSessionProgId, [&world](REFIID iid, void** object) {
-    return sim::CreateCdoSession(world, iid, object);
-  });
-  host::RegisterClass(rdo::kSessionProgId, [&world](REFIID iid, void** object) {
-    return sim::CreateRdoSession(world, iid, object);
-  });
+  standins::RegisterSimulatedClasses(world);
 }
 
 std::vector<std::wstring> Lines(const std::wstring& text) {

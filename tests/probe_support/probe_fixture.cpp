@@ -1,19 +1,13 @@
 #include "probe_support/probe_fixture.h"
 
 #include "platform/host/host_control.h"
-#include "probes/cdo/cdo_members.h"
-#include "probes/rdo/rdo_contract.h"
-#include "sim/cdo/cdo_session.h"
-#include "sim/rdo/rdo_session.h"
 #include "standins/registry_standin.h"
+#include "standins/simulated_mapi.h"
 #include "standins/version_standin.h"
 
 namespace quorvel::testing {
 
 namespace {
-
-constexpr char kRdoServerKey[] = "CLSID\\{FD5A1D69-8132-4B96-ACCF-65C1C3547D21}\\InprocServer32";
-constexpr char kRdoLibrary[] = "C:\\Program Files\\Sarnith\\rdo.dll";
 
 // "1.2.3.4" as the fixed file information's two halves.
 standins::VersionResource ResourceOf(const std::wstring& version) {
@@ -51,17 +45,13 @@ void ProbeTest::TearDown() {
 
 void ProbeTest::UseScenario(std::string_view text) {
   world_ = std::make_unique<sim::World>(sim::Scenario::FromText(text));
-  host::RegisterClass(cdo::kSessionProgId, [world = world_.get()](REFIID iid, void** object) {
-    return sim::CreateCdoSession(*world, iid, object);
-  });
-  host::RegisterClass(rdo::kSessionProgId, [world = world_.get()](REFIID iid, void** object) {
-    return sim::CreateRdoSession(*world, iid, object);
-  });
+  standins::RegisterSimulatedClasses(*world_);
 }
 
 void ProbeTest::RegisterRdoVersion(const std::wstring& version) {
-  standins::InstallRegistry({{kRdoServerKey, {{"", standins::Sz(kRdoLibrary)}}}});
-  standins::InstallVersions({{kRdoLibrary, ResourceOf(version)}});
+  standins::InstallRegistry(
+      {{standins::kRdoServerKey, {{"", standins::Sz(standins::kRdoLibrary)}}}});
+  standins::InstallVersions({{standins::kRdoLibrary, ResourceOf(version)}});
 }
 
 void ProbeTest::PrepareWatchdog(std::int32_t interval) {
