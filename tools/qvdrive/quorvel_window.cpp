@@ -17,6 +17,9 @@ constexpr wchar_t kDialogClass[] = L"#32770";
 // Long enough for a window that is slow to answer, short enough that a window stuck in a
 // run fails the command instead of hanging it.
 constexpr UINT kSendTimeoutMs = 10000;
+// A key press is at most four posted messages (the focus move, the key's press and release,
+// the character that translating it adds), and a window closed by one posts one more.
+constexpr int kSettleRoundTrips = 8;
 
 struct NamedControl {
   Control control;
@@ -154,6 +157,30 @@ void QuorvelWindow::PressTest() const {
   const WPARAM command = MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED);
   if (!PostMessageW(window_, WM_COMMAND, command, reinterpret_cast<LPARAM>(button))) {
     Fail(L"cannot post the click");
+  }
+}
+
+void QuorvelWindow::PressKey(Control control, const KeyPress& key) const {
+  const HWND box = ControlWindow(control);
+  if (!PostMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE)) {
+    Fail(L"cannot post the focus move");
+  }
+  std::optional<ShiftHeld> shift;
+  if (key.shift) shift.emplace(threadId_);
+  if (!PostKeyPress(box, key)) Fail(L"cannot post the key press");
+  Settle();
+}
+
+// A message sent to a thread is handled when the thread next looks for a message, before it
+// takes a posted one; it looks once for each message it takes. So each answered round trip
+// means one more posted message taken and handled.
+void QuorvelWindow::Settle() const {
+  for (int trip = 0; trip < kSettleRoundTrips; ++trip) {
+    DWORD_PTR ignored = 0;
+    if (!IsWindow(window_) || SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
+                                                  kSendTimeoutMs, &ignored) == 0) {
+      return;
+    }
   }
 }
 

@@ -3,6 +3,7 @@
 //
 //   qvdrive wait-window 20 set server EXSRV01 set alias jdoe mark-log click test
 //           wait-log-delim 60 get result
+//   qvdrive wait-window 20 key result esc key server shift+tab focus
 //
 // Results go to stdout as UTF-8, one per line. The first command that fails prints
 // "qvdrive: <command>: <reason>" to stderr and ends the driver with exit code 2; a usage
@@ -93,6 +94,12 @@ void Click(Session& session, const Args& args) {
   session.Window().PressTest();
 }
 
+void Key(Session& session, const Args& args) {
+  const std::optional<KeyPress> key = KeyNamed(args[1]);
+  if (!key) Fail(L"no key named " + args[1] + L" (known: " + std::wstring(KeyNames()) + L")");
+  session.Window().PressKey(ControlArg(args[0]), *key);
+}
+
 void Focus(Session& session, const Args&) {
   const std::optional<Control> focus = session.Window().Focus();
   PrintLine(focus ? NameOf(*focus) : L"none");
@@ -155,11 +162,12 @@ struct Command {
   std::wstring_view usage;
 };
 
-constexpr std::array<Command, 11> kCommands{{
+constexpr std::array<Command, 12> kCommands{{
     {L"wait-window", 1, WaitWindow, L"wait-window SECONDS   find the Quorvel window"},
     {L"set", 2, Set, L"set BOX TEXT          BOX: server, alias, interval, result"},
     {L"get", 1, Get, L"get BOX               print the box's text"},
     {L"click", 1, Click, L"click test            press Test without waiting for the run"},
+    {L"key", 2, Key, L"key BOX KEY           focus BOX, press KEY there (esc, enter, tab, ...)"},
     {L"focus", 0, Focus, L"focus                 print the box that has the focus, or none"},
     {L"wait-message", 1, WaitMessage,
      L"wait-message SECONDS  print a Quorvel message box's text and press OK"},

@@ -5,6 +5,7 @@
 #include "platform/handler_failure.h"
 #include "platform/win32/control_ids.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/escape_key.h"
 #include "platform/win32/form1_layout.h"
 #include "platform/win32/message_dispatch.h"
 
@@ -111,6 +112,9 @@ bool Win32Form::CreateControls(UINT dpi) {
         rect.right - rect.left, rect.bottom - rect.top, window_.get(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), ProgramInstance(), nullptr);
     if (!control) return false;
+    if (spec.kind == layout::Kind::InputBox || spec.kind == layout::Kind::TraceBox) {
+      IgnoreEscapeKey(control);
+    }
   }
   // The trace box holds as much as the system allows, far more than the default 32K.
   SendMessageW(Control(Box::Result), EM_SETLIMITTEXT, 0, 0);
