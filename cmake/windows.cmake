@@ -67,8 +67,11 @@ target_compile_options(quorvel PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-municode>)
 # -B: gcc looks for its start-up objects in this folder first, and there finds the empty
 # default-manifest.o made above instead of the toolchain's, which would add a second
 # manifest beside the one in quorvel.rc. Nothing else is in that folder.
+# --tsaware: on a Remote Desktop Session Host, Windows would otherwise apply its legacy
+# application compatibility (a per-user Windows folder, INI-file mapping) to the whole
+# process, the MAPI libraries in it included.
 target_link_options(quorvel PRIVATE -municode ${QUORVEL_STATIC_RUNTIME}
-  -B${QUORVEL_NO_MANIFEST_DIR}/)
+  -B${QUORVEL_NO_MANIFEST_DIR}/ -Wl,--tsaware)
 set_property(TARGET quorvel APPEND PROPERTY LINK_DEPENDS
   ${QUORVEL_NO_MANIFEST_DIR}/default-manifest.o)
 set_source_files_properties(${QUORVEL_WIN32_DIR}/quorvel.rc PROPERTIES OBJECT_DEPENDS

@@ -97,6 +97,14 @@ names_its_bound_dlls() {
   [[ ${#missing[@]} -eq 0 ]] || fail_with "not named: ${missing[*]}"
 }
 
+# The header's DllCharacteristics mark the program Terminal Server aware (0x8000), so that a
+# Remote Desktop Session Host applies no legacy-application compatibility to its process.
+is_terminal_server_aware() {
+  local flags
+  flags=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '$1 == "DllCharacteristics" { print $2 }')
+  (((16#${flags:-0} & 0x8000) != 0)) || fail_with "DllCharacteristics 0x$flags"
+}
+
 readonly RT_VERSION=0x000010 RT_MANIFEST=0x000018
 # has_one_resource TYPE: exactly one resource (language leaf) of that type.
 has_one_resource() {
@@ -135,6 +143,7 @@ check_package() {
   check "quorvel.exe is $format" \
     grep -q "file format $format\$" <(x86_64-w64-mingw32-objdump -f "$exe")
   check "quorvel.exe carries no link time" has_no_link_time
+  check "quorvel.exe is marked Terminal Server aware" is_terminal_server_aware
   check "quorvel.exe imports ${IMPORTED_DLLS[*]} and nothing else, none of them delayed" \
     imports_exactly_its_dlls
   check "quorvel.exe names ${BOUND_DLLS[*]}, the DLLs it binds at run time" names_its_bound_dlls

@@ -7,9 +7,8 @@
 
 namespace quorvel::ole32 {
 
-inline constexpr DllFunction<HRESULT WINAPI(LPVOID, DWORD)> CoInitializeEx{"ole32.dll",
-                                                                           "CoInitializeEx"};
-inline constexpr DllFunction<void WINAPI()> CoUninitialize{"ole32.dll", "CoUninitialize"};
+inline constexpr DllFunction<HRESULT WINAPI(LPVOID)> OleInitialize{"ole32.dll", "OleInitialize"};
+inline constexpr DllFunction<void WINAPI()> OleUninitialize{"ole32.dll", "OleUninitialize"};
 inline constexpr DllFunction<HRESULT WINAPI(LPCOLESTR, CLSID*)> CLSIDFromProgID{"ole32.dll",
                                                                                 "CLSIDFromProgID"};
 inline constexpr DllFunction<HRESULT WINAPI(REFCLSID, IUnknown*, DWORD, REFIID, LPVOID*)>

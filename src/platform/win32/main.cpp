@@ -1,5 +1,6 @@
-// quorvel.exe: the main window with the form behind it, on a single-threaded COM
-// apartment, until the window is closed (or the watchdog ends the program).
+// quorvel.exe: the main window with the form behind it, on a thread that has initialised
+// OLE (a single-threaded COM apartment), until the window is closed (or the watchdog ends
+// the program).
 #include <optional>
 
 #include "console/form1.h"
@@ -9,23 +10,25 @@
 
 namespace {
 
-// The user-interface thread's COM apartment, for the life of the window. Without ole32 there
-// is none, and the program goes on: the probes then report the missing DLL when they create
-// their objects.
-class ComApartment {
+// OLE on the user-interface thread, for the life of the window: its single-threaded COM
+// apartment, and what the libraries' address book dialogs, their own windows, may use
+// besides (OLE drag and drop and the OLE clipboard; RegisterDragDrop fails with
+// E_OUTOFMEMORY on a thread that only entered COM). Without ole32 there is neither, and the
+// program goes on: the probes then report the missing DLL when they create their objects.
+class OleApartment {
  public:
-  ComApartment() noexcept : initialised_(Enter()) {}
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-  ~ComApartment() {
+  OleApartment() noexcept : initialised_(Enter()) {}
+  OleApartment(const OleApartment&) = delete;
+  OleApartment& operator=(const OleApartment&) = delete;
+  ~OleApartment() {
     if (!initialised_) return;
-    if (const auto leave = quorvel::ole32::CoUninitialize.TryBind()) leave();
+    if (const auto leave = quorvel::ole32::OleUninitialize.TryBind()) leave();
   }
 
  private:
   static bool Enter() noexcept {
-    const auto enter = quorvel::ole32::CoInitializeEx.TryBind();
-    return enter && SUCCEEDED(enter(nullptr, COINIT_APARTMENTTHREADED));
+    const auto enter = quorvel::ole32::OleInitialize.TryBind();
+    return enter && SUCCEEDED(enter(nullptr));
   }
 
   bool initialised_;
@@ -39,15 +42,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // libraries and their providers rely on it to find their own DLLs.
   SetDllDirectoryW(L"");
   // Declared first, so that it ends last, after the window.
-  std::optional<ComApartment> apartment;
+  std::optional<OleApartment> apartment;
   quorvel::platform::Win32Form window;
   quorvel::Form1 form(window);
   window.Attach(form);
   if (!window.Open()) return 1;
-  // COM is first needed when Test is pressed. Input, and the commands other programs post,
-  // reach the form only through the message loop below, so entering the apartment here is
-  // in time, and keeps COM's start-up (loading ole32, bound by name, and setting up the
-  // apartment with its hidden window) out of the time to the window.
+  // OLE is first needed when Test is pressed. Input, and the commands other programs post,
+  // reach the form only through the message loop below, so initialising it here is in time,
+  // and keeps its start-up (loading ole32, bound by name, and setting up the apartment with
+  // its hidden windows) out of the time to the window.
   apartment.emplace();
   return window.RunMessageLoop();
 }
