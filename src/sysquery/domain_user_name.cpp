@@ -1,11 +1,13 @@
 // The account the tool runs under, as DOMAIN\user.
 #include <array>
+#include <optional>
 #include <string>
 
 #include "console/form1.h"
 #include "runtime/error_trap.h"
 #include "sysquery/advapi32_functions.h"
 #include "sysquery/ansi_buffer.h"
+#include "sysquery/own_account_domain.h"
 
 namespace quorvel {
 
@@ -15,13 +17,16 @@ constexpr DWORD kUserNameChars = 255;
 constexpr DWORD kSidBufferBytes = 256;
 constexpr DWORD kSidSizeGiven = 255;
 
-// Looks the account name up on the local computer; only the domain part is kept.
-void LookupDomain(const AnsiBuffer& userName, AnsiBuffer& domain, DWORD& domainLength) {
-  std::array<BYTE, kSidBufferBytes> sid{};
+using SidBuffer = std::array<BYTE, kSidBufferBytes>;
+
+// Looks the account name up on the local computer; the domain part, and the SID that
+// tells which account the name found.
+BOOL LookupDomain(const AnsiBuffer& userName, SidBuffer& sid, AnsiBuffer& domain,
+                  DWORD& domainLength) {
   DWORD sidSize = kSidSizeGiven;
   SID_NAME_USE use{};
-  advapi32::LookupAccountNameA(nullptr, userName.c_str(), sid.data(), &sidSize, domain.data(),
-                               &domainLength, &use);
+  return advapi32::LookupAccountNameA(nullptr, userName.c_str(), sid.data(), &sidSize,
+                                      domain.data(), &domainLength, &use);
 }
 
 }  // namespace
@@ -40,17 +45,22 @@ std::wstring Form1::DomainUserName() {
 
   DWORD domainLength = 0;
   AnsiBuffer domain;
-  trap.Run([&] { LookupDomain(userName, domain, domainLength); });
+  SidBuffer sid{};
+  BOOL named = FALSE;
+  trap.Run([&] { LookupDomain(userName, sid, domain, domainLength); });
   // The buffer and the lookup that fills it are one step: a buffer that cannot be made
   // must never be handed over with the length it was meant to have.
   trap.Run([&] {
     domain = AnsiBuffer(domainLength, ' ');
-    LookupDomain(userName, domain, domainLength);
+    named = LookupDomain(userName, sid, domain, domainLength);
   });
+  // The name may have found a namesake, or nothing: the process's own account decides.
+  std::optional<std::wstring> ownDomain;
+  trap.Run([&] { ownDomain = OwnAccountDomainUnlike(named ? sid.data() : nullptr); });
 
   trap.Run([&] {
     if (size < 1) Raise(RuntimeError::InvalidCall);
-    result = domain.Left(domainLength) + L"\\" + userName.Left(size - 1);
+    result = (ownDomain ? *ownDomain : domain.Left(domainLength)) + L"\\" + userName.Left(size - 1);
   });
   return result;
 }

@@ -200,6 +200,7 @@ Inputs DecodeInputs(Reader& reader) {
     const std::uint8_t found = reader.Byte();
     inputs.account.userName = Maybe(found & 1, reader);
     inputs.account.domain = Maybe(found & 2, reader);
+    if (found & 4) inputs.account.processDomain = reader.Bytes({});
   }
   if (fields & kRegistry) {
     const bool there = reader.Byte() != 0;
@@ -231,9 +232,11 @@ void EncodeInputs(const Inputs& inputs, Writer& writer) {
   writer.Text(inputs.alias);
   writer.Text(inputs.interval);
   writer.Byte(static_cast<std::uint8_t>((inputs.account.userName ? 1 : 0) |
-                                        (inputs.account.domain ? 2 : 0)));
+                                        (inputs.account.domain ? 2 : 0) |
+                                        (inputs.account.processDomain ? 4 : 0)));
   writer.Bytes(inputs.account.userName.value_or(""));
   writer.Bytes(inputs.account.domain.value_or(""));
+  if (inputs.account.processDomain) writer.Bytes(*inputs.account.processDomain);
   writer.Byte(inputs.registered ? 1 : 0);
   writer.U32(inputs.registered ? inputs.registered->type : 0);
   writer.Bytes(inputs.registered ? inputs.registered->bytes : "");

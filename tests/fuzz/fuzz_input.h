@@ -8,7 +8,8 @@
 //   u8 which fields follow (bit 0 server, 1 alias, 2 time-out, 3 account, 4 registry,
 //   5 version, 6 second press), then each field that is there, in that order:
 //     server, alias, time-out: a text each
-//     account: u8 (bit 0 user name found, bit 1 domain found), user name, domain (texts)
+//     account: u8 (bit 0 user name found, bit 1 domain found, bit 2 the process runs as the
+//              user of another domain), user name, domain (texts), with bit 2 that domain
 //     registry: u8 (0: no class key), u32 value type, value bytes
 //     version: u32 block size, u32 file version MS and LS, i32 record offset, u32 record
 //       length, u8 (bit 0 root unreadable, bit 1 fill fails), filler bytes
@@ -68,7 +69,7 @@ struct Inputs {
   std::wstring server = L"EXSRV01";
   std::wstring alias = L"jdoe";
   std::wstring interval = L"5";
-  standins::Account account{"jdoe", "CORP"};
+  standins::Account account{"jdoe", "CORP", std::nullopt};
   // The class key's default value; none: the RDO library is not registered.
   std::optional<standins::StoredValue> registered;
   std::optional<standins::VersionResource> version;

@@ -112,6 +112,9 @@ void AddEdges(std::vector<Seed>& seeds) {
   with("edge-version-before", [](Seed& s) { s.inputs.version->recordOffset = -8; });
   with("edge-version-short", [](Seed& s) { s.inputs.version->recordLength = 12; });
   with("edge-account-unknown", [](Seed& s) { s.inputs.account.domain.reset(); });
+  with("edge-account-namesake", [](Seed& s) {
+    s.inputs.account = {"Administrator", "PC01", "CORP"};
+  });
   with("edge-account-none", [](Seed& s) { s.inputs.account.userName.reset(); });
   with("edge-names-hostile", [](Seed& s) {
     using std::literals::string_literals::operator""s;

@@ -57,6 +57,18 @@ using HWND = HWND__*;
 enum SID_NAME_USE : int { SidTypeUser = 1 };
 using PSID_NAME_USE = SID_NAME_USE*;
 
+using HANDLE = void*;
+using PHANDLE = HANDLE*;
+constexpr DWORD TOKEN_QUERY = 0x0008;
+enum TOKEN_INFORMATION_CLASS : int { TokenUser = 1 };
+struct SID_AND_ATTRIBUTES {
+  PSID Sid;
+  DWORD Attributes;
+};
+struct TOKEN_USER {
+  SID_AND_ATTRIBUTES User;
+};
+
 // The predefined root keys are sign-extended 32-bit values, as on 64-bit Windows.
 #define HKEY_CLASSES_ROOT \
   (reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(0x80000000))))

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The program's "Identity: " line under Wine equals DOMAIN\user as the platform itself
-# reports it through the wide account functions.
+# The program's "Identity: " line under Wine names the account of the process's own token,
+# as the platform reports it for the token's SID (not by the program's own name lookup).
 source "$(dirname "$0")/../../wine/wine_test.sh"
 
 expected=$(wine_run wine "$PLATFORM_REPORT_EXE" identity | tr -d '\r')

@@ -1,6 +1,6 @@
 // What the platform itself says, for comparison with the program's own readers:
 //
-//   platform_report.exe identity          DOMAIN\user by the wide account functions
+//   platform_report.exe identity          DOMAIN\user of the process's token, by its SID
 //   platform_report.exe versions          for a few system DLLs, the file version by the
 //                                         wide version functions beside basVersion's;
 //                                         exit code 0 when every pair matches
@@ -13,19 +13,27 @@
 
 namespace {
 
+// The account of the process's own token, by its SID: not by the name lookup the program
+// makes, so the program is checked against another method than its own.
 std::wstring PlatformIdentity() {
-  wchar_t user[256];
-  DWORD userLength = 256;
-  if (!GetUserNameW(user, &userLength)) return L"";
-  BYTE sid[256];
-  DWORD sidSize = sizeof sid;
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return L"";
+  std::vector<BYTE> user(1024);
+  DWORD bytes = 0;
+  const BOOL read =
+      GetTokenInformation(token, TokenUser, user.data(), static_cast<DWORD>(user.size()), &bytes);
+  CloseHandle(token);
+  if (!read) return L"";
+  wchar_t name[256];
+  DWORD nameLength = 256;
   wchar_t domain[256];
   DWORD domainLength = 256;
   SID_NAME_USE use{};
-  if (!LookupAccountNameW(nullptr, user, sid, &sidSize, domain, &domainLength, &use)) {
-    return std::wstring(L"\\") + user;
+  if (!LookupAccountSidW(nullptr, reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, name,
+                         &nameLength, domain, &domainLength, &use)) {
+    return L"";
   }
-  return std::wstring(domain, domainLength) + L"\\" + user;
+  return std::wstring(domain, domainLength) + L"\\" + std::wstring(name, nameLength);
 }
 
 std::wstring PlatformVersion(const std::wstring& path) {
