@@ -264,5 +264,37 @@ TEST_F(TraceGuideTest, CitesErrorNumbersAsTheProgramWritesThem) {
   EXPECT_GT(cited, 0u);
 }
 
+// The lines of one "--- NAME" section of a Wine case file (tests/cdo/wine/cdo_case.sh).
+std::vector<std::string> CaseSection(const std::string& text, const std::string& name) {
+  std::vector<std::string> lines;
+  bool inside = false;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("--- ", 0) == 0) {
+      inside = line == "--- " + name;
+    } else if (inside) {
+      lines.push_back(line);
+    }
+  }
+  return lines;
+}
+
+// The guide's example of a logon failing with a bare result code is the line the Wine test
+// of that case pins, followed by the system's message text for the number: Wine has none for
+// 0x80040111, so the pinned line ends with the blank after the number, while Windows goes on
+// with its own text, which a host build cannot produce.
+TEST_F(TraceGuideTest, ShowsTheBareCodeLineThatTheWineTestPins) {
+  const std::vector<std::string> trace =
+      CaseSection(ReadText(kRoot / "tests" / "cdo" / "wine" / "logon_bare_code.case"), "trace");
+  const auto pinned = std::find_if(trace.begin(), trace.end(), [](const std::string& line) {
+    return line.find("&H80040111") != std::string::npos;
+  });
+  ASSERT_NE(pinned, trace.end()) << "logon_bare_code.case pins no line with &H80040111";
+  const bool shown = std::any_of(lines_.begin(), lines_.end(), [&](const std::string& line) {
+    return line.size() > pinned->size() && line.rfind(*pinned, 0) == 0;
+  });
+  EXPECT_TRUE(shown) << "the guide shows no line \"" << *pinned << "<Windows' text>\"";
+}
+
 }  // namespace
 }  // namespace quorvel::testing
