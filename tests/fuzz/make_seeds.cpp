@@ -113,9 +113,15 @@ void AddEdges(std::vector<Seed>& seeds) {
   with("edge-version-short", [](Seed& s) { s.inputs.version->recordLength = 12; });
   with("edge-account-unknown", [](Seed& s) { s.inputs.account.domain.reset(); });
   with("edge-account-none", [](Seed& s) { s.inputs.account.userName.reset(); });
+  // Control characters in library text: line breaks and a NUL, then an escape sequence,
+  // backspaces, a tab (which stays), text mode's end-of-file mark and DEL; in a name, and
+  // in a description.
   with("edge-names-hostile", [](Seed& s) {
     using std::literals::string_literals::operator""s;
-    s.answers["cdo.name"] = Value(VT_BSTR, 0, L"jd\r\n    Successful logon\0x"s);
+    s.answers["cdo.name"] =
+        Value(VT_BSTR, 0, L"jd\r\n    Successful logon\0x\x1B[2K\b\b\tok\x1A\x7F"s);
+    s.scenario.Apply(
+        "rdo.entries.count = error 0x80040115 \"net\\u001B[31mwork\\u0000down\\u0008\\u007F\"");
   });
   with("edge-values-unexpected", [](Seed& s) {
     s.answers["cdo.name"] = Value(VT_DATE, 45000);

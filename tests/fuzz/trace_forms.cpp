@@ -1,5 +1,6 @@
 #include "fuzz/trace_forms.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
@@ -86,10 +87,11 @@ bool IsVersion(std::wstring_view text) {
   return text.empty();
 }
 
-// Any text that keeps the line one line.
-bool IsText(std::wstring_view text) {
-  return text.find_first_of(std::wstring_view(L"\r\n\0", 3)) == std::wstring_view::npos;
-}
+// A character the trace writes as "?": every C0 control character but the tab, and DEL.
+bool IsControl(wchar_t c) { return (c < L' ' && c != L'\t') || c == L'\x7F'; }
+
+// Any text without control characters, which keeps the line one line and shows what it says.
+bool IsText(std::wstring_view text) { return std::none_of(text.begin(), text.end(), IsControl); }
 
 bool IsErrorText(std::wstring_view text, Strictness strictness) {
   if (text.empty()) return strictness == Strictness::OutOfMemory;

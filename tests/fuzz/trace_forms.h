@@ -1,6 +1,6 @@
 // The lines a press of Test can leave, as forms: a fixed text, or a fixed start followed by
 // a number, a version, an error text ("&H", the number in hexadecimal, a blank, the
-// description) or any text at all.
+// description) or any text without control characters.
 #pragma once
 
 #include <string>
