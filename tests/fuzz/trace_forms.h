@@ -19,7 +19,9 @@ enum class Strictness { Exact, OutOfMemory };
 // Whether `line` is one of the forms the trace box can show.
 bool IsTraceLine(std::wstring_view line, Strictness strictness);
 
-// What is wrong with a press's result, one line per finding; empty when nothing is.
+// What is wrong with a press's result, one line per finding; empty when nothing is. For an
+// exact run whose answers were recorded, that includes a line that does not show a value or
+// a description exactly as the library answered it.
 std::vector<std::string> Violations(const RunResult& result, Strictness strictness);
 
 }  // namespace quorvel::fuzz
