@@ -29,14 +29,16 @@ ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
   -print_final_stats=1 -artifact_prefix="$dir/findings/" \
   "$dir/fuzz-corpus" "$QUORVEL_ROOT/tests/fuzz/corpus" >"$output" 2>&1 || status=$?
 
+# The output may hold a finding's bytes (-a: read it as text all the same), and a finding
+# in the corpus stops the run before any coverage line.
 stat_of() { sed -n "s/^stat::$1: *//p" "$output"; }
-coverage=$(grep -oE 'cov: [0-9]+ ft: [0-9]+' "$output" | tail -n 1)
-findings=$(grep -cE '^(finding:|==[0-9]+==ERROR|SUMMARY: )' "$output" || true)
+coverage=$(grep -aoE 'cov: [0-9]+ ft: [0-9]+' "$output" | tail -n 1 || true)
+findings=$(grep -acE '^(finding:|==[0-9]+==ERROR|SUMMARY: )' "$output" || true)
 say "executions: $(stat_of number_of_executed_units), per second: $(stat_of average_exec_per_sec)"
 say "coverage: ${coverage:-none} (edges and features), new inputs: $(stat_of new_units_added)"
 say "findings: $findings; exit status $status"
 if [[ $status -ne 0 ]]; then
-  grep -E '^(finding:|==[0-9]+==ERROR|SUMMARY: |artifact_prefix|Test unit written)' "$output" >&2 || true
+  grep -aE '^(finding:|==[0-9]+==ERROR|SUMMARY: |artifact_prefix|Test unit written)' "$output" >&2 || true
   say "the whole output: $output"
 fi
 

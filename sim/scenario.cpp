@@ -113,6 +113,10 @@ Outcome ParseOutcome(TokenReader& reader) {
     outcome.kind = Outcome::Kind::Nothing;
   } else if (word == "nointerface") {
     outcome.kind = Outcome::Kind::NoInterface;
+  } else if (word == "unknown") {
+    outcome.kind = Outcome::Kind::Unknown;
+  } else if (word == "nullinterface") {
+    outcome.kind = Outcome::Kind::NullInterface;
   } else if (word == "value") {
     outcome.kind = Outcome::Kind::Value;
     outcome.value = ParseValue(reader);

@@ -17,11 +17,16 @@
 //   cdo.recipients.count = value i2 3  (typed: i2, i4, bool true|false, text; or empty, null)
 //   cdo.inbox = nothing                (no object, no error)
 //   cdo.inbox = nointerface            (an object that offers only IUnknown and IDispatch)
+//   cdo.inbox = unknown                (as ok, with the object in a VT_UNKNOWN VARIANT)
+//   cdo.inbox = nullinterface          (an object whose QueryInterface for its own interface
+//                                       succeeds with a null pointer)
 //   cdo.addressbook = block 90000 then ok   (pump window messages for 90 s, then answer)
 //   cdo.addressbook = dialog           (show the address book dialog; see below)
 //
 // `ok` is success: a member that returns an object returns its fake object, any other
-// returns no value. The healthy scenario defines every key; a scenario text only overrides.
+// returns no value. `unknown` and `nullinterface` are for CDO's members, which return
+// VARIANTs; the RDO library's typed members fail them as outcomes that do not fit. The
+// healthy scenario defines every key; a scenario text only overrides.
 //
 // `dialog` is for the two address book members only (cdo.addressbook, rdo.showaddressbook):
 // the call shows the address book dialog (sim/address_book_dialog.h) and answers as the
@@ -59,7 +64,7 @@ struct ScenarioValue {
 };
 
 struct Outcome {
-  enum class Kind { Ok, Value, Nothing, NoInterface, Error, Dialog };
+  enum class Kind { Ok, Value, Nothing, NoInterface, Error, Dialog, Unknown, NullInterface };
 
   std::uint32_t blockMs = 0;  // pump window messages this long before answering
   Kind kind = Kind::Ok;

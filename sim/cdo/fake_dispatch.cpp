@@ -28,21 +28,30 @@ const VARIANT& Positional(const DISPPARAMS& params, UINT n) {
   return n <= positional ? params.rgvarg[params.cArgs - n] : kAbsent;
 }
 
-void PutObject(VARIANT* out, IDispatch* object) {
+// The object as a VT_DISPATCH VARIANT, or as VT_UNKNOWN, as a library may hand it back.
+void PutObject(VARIANT* out, IDispatch* object, VARTYPE type = VT_DISPATCH) {
   VariantClear(out);
-  out->vt = VT_DISPATCH;
-  out->pdispVal = object;
+  out->vt = type;
+  if (type == VT_UNKNOWN) {
+    out->punkVal = object;
+  } else {
+    out->pdispVal = object;
+  }
 }
 
 }  // namespace
 
-IDispatch* FakeDispatch::Make(World& world, const DispatchClass& type, bool withInterface,
+IDispatch* FakeDispatch::Make(World& world, const DispatchClass& type, OwnInterface own,
                               std::optional<std::int32_t> chosen) {
-  return new FakeDispatch(world, type, withInterface, chosen);
+  return new FakeDispatch(world, type, own, chosen);
 }
 
 HRESULT FakeDispatch::QueryInterface(REFIID iid, void** out) {
-  return Answer(iid, out, withInterface_ ? type_.iid : nullptr);
+  if (own_ == OwnInterface::NullPointer && out && type_.iid && IsEqualGUID(iid, *type_.iid)) {
+    *out = nullptr;
+    return S_OK;
+  }
+  return Answer(iid, out, own_ == OwnInterface::Offered ? type_.iid : nullptr);
 }
 
 HRESULT FakeDispatch::GetTypeInfoCount(UINT* count) {
@@ -107,13 +116,21 @@ HRESULT ProduceResult(World& world, const Outcome& outcome, const DispatchClass*
                       VARIANT* out) {
   switch (outcome.kind) {
     case Outcome::Kind::Ok:
-      if (result) PutObject(out, FakeDispatch::Make(world, *result, true, outcome.chosen));
+    case Outcome::Kind::Unknown:
+      if (result) {
+        PutObject(out, FakeDispatch::Make(world, *result, OwnInterface::Offered, outcome.chosen),
+                  outcome.kind == Outcome::Kind::Unknown ? VT_UNKNOWN : VT_DISPATCH);
+      }
       return S_OK;
     case Outcome::Kind::Nothing:
       if (result) PutObject(out, nullptr);
       return S_OK;
     case Outcome::Kind::NoInterface:
-      PutObject(out, FakeDispatch::Make(world, result ? *result : kPlainObject, false));
+    case Outcome::Kind::NullInterface:
+      PutObject(out, FakeDispatch::Make(world, result ? *result : kPlainObject,
+                                        outcome.kind == Outcome::Kind::NoInterface
+                                            ? OwnInterface::Refused
+                                            : OwnInterface::NullPointer));
       return S_OK;
     case Outcome::Kind::Value:
       return outcome.value.Put(out) ? S_OK : E_OUTOFMEMORY;
@@ -133,9 +150,10 @@ HRESULT CreateFakeDispatch(World& world, const Outcome& outcome, const DispatchC
     VARIANT made;
     VariantInit(&made);
     HRESULT hr = ProduceResult(world, outcome, &type, &made);
-    if (SUCCEEDED(hr) && made.vt == VT_DISPATCH && made.pdispVal) {
-      hr = made.pdispVal->QueryInterface(iid, out);
-    } else if (SUCCEEDED(hr) && made.vt != VT_DISPATCH) {
+    const bool object = made.vt == VT_DISPATCH || made.vt == VT_UNKNOWN;
+    if (SUCCEEDED(hr) && object && made.punkVal) {
+      hr = made.punkVal->QueryInterface(iid, out);
+    } else if (SUCCEEDED(hr) && !object) {
       hr = E_NOINTERFACE;  // a value where an object was due
     }
     VariantClear(&made);

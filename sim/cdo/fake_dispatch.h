@@ -32,11 +32,15 @@ struct DispatchClass {
   std::span<const DispatchMember> members;
 };
 
+// How a fake answers a query for its own interface: with itself, with E_NOINTERFACE, or
+// with success and a null pointer, as a faulty library may.
+enum class OwnInterface { Offered, Refused, NullPointer };
+
 class FakeDispatch final : public LiveObject<IDispatch> {
  public:
-  // Without its interface the object answers only IUnknown and IDispatch; `chosen`: see
-  // LiveObject. Returns the one reference the caller owns.
-  static IDispatch* Make(World& world, const DispatchClass& type, bool withInterface,
+  // The object answers IUnknown and IDispatch, and its own interface as `own` says;
+  // `chosen`: see LiveObject. Returns the one reference the caller owns.
+  static IDispatch* Make(World& world, const DispatchClass& type, OwnInterface own,
                          std::optional<std::int32_t> chosen = std::nullopt);
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
@@ -49,19 +53,21 @@ class FakeDispatch final : public LiveObject<IDispatch> {
                                    UINT* argErr) override;
 
  private:
-  FakeDispatch(World& world, const DispatchClass& type, bool withInterface,
+  FakeDispatch(World& world, const DispatchClass& type, OwnInterface own,
                std::optional<std::int32_t> chosen)
-      : LiveObject(world, type.name, chosen), type_(type), withInterface_(withInterface) {}
+      : LiveObject(world, type.name, chosen), type_(type), own_(own) {}
 
   const DispatchMember* Find(DISPID id) const;
 
   const DispatchClass& type_;
-  const bool withInterface_;
+  const OwnInterface own_;
 };
 
-// What a successful outcome returns: `ok` the member's object (or no value), `nothing` a
-// null object, `nointerface` an object without its interface, `value` the value. A `dialog`
-// outcome must have been answered through the dialog first (sim/address_book_dialog.h).
+// What a successful outcome returns: `ok` the member's object (or no value), `unknown` the
+// same in a VT_UNKNOWN VARIANT, `nothing` a null object, `nointerface` an object without its
+// interface, `nullinterface` one whose query for it gives a null pointer, `value` the value.
+// A `dialog` outcome must have been answered through the dialog first
+// (sim/address_book_dialog.h).
 HRESULT ProduceResult(World& world, const Outcome& outcome, const DispatchClass* result,
                       VARIANT* out);
 

@@ -83,6 +83,8 @@ HRESULT CreateRdoSession(World& world, REFIID iid, void** out) {
         return hr;
       }
       case Outcome::Kind::Value:
+      case Outcome::Kind::Unknown:
+      case Outcome::Kind::NullInterface:
       case Outcome::Kind::Dialog:
         break;
     }

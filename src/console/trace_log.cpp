@@ -1,5 +1,6 @@
 // The trace log: every line goes to the log file beside the program, with a time stamp,
 // and (unless it is a delimiter) to the trace box, without one.
+#include <algorithm>
 #include <string>
 
 #include "console/form1.h"
@@ -16,15 +17,19 @@ namespace {
 constexpr wchar_t kLogFileName[] = L"\\Quorvel.log";
 constexpr std::size_t kDelimiterWidth = 20;
 
-// One message is one line. Text from a library or the registry may hold a line break or a
-// NUL; written as they are, they would split the line, forge a line of their own, or (a NUL
-// in the trace box) cut off the line's end. Each shows as "?", as text the ANSI log
-// cannot hold does.
+// A control character (C0, or DEL) that a message may carry, but the line may not show.
+// A tab only moves the text along, and stays.
+bool IsControl(wchar_t c) { return (c < L' ' && c != L'\t') || c == L'\x7F'; }
+
+// One message is one line, and shows what it says. Text from a library or the registry may
+// hold control characters; written as they are, a line break or a NUL would split the
+// line, forge a line of their own, or (a NUL in the trace box) cut off the line's end; an
+// escape sequence or a backspace would make a console's `type` show other text, and 0x1A
+// ends the file for a reader in text mode. Each shows as "?", as text the ANSI log cannot
+// hold does.
 std::wstring OneLine(std::wstring_view msg) {
   std::wstring line(msg);
-  for (wchar_t& c : line) {
-    if (c == L'\0' || c == L'\r' || c == L'\n') c = L'?';
-  }
+  std::replace_if(line.begin(), line.end(), IsControl, L'?');
   return line;
 }
 

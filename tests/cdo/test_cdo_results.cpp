@@ -48,21 +48,27 @@ const std::string kInboxMismatch = "    Error accessing Inbox: &HD Type mismatch
 const std::string kNoRecipients = "    AddressBook returned no recipients";
 
 // Name is taken as text through a conversion; a value that cannot be text fails the read.
+// A text is read by its length, so a NUL inside it does not end it.
 INSTANTIATE_TEST_SUITE_P(
     Name, CdoResultTest,
     ::testing::Values(ResultCase{"cdo.name = value 42", ThroughDialog("42", kOne)},
                       ResultCase{"cdo.name = value empty", ThroughDialog("", kOne)},
                       ResultCase{"cdo.name = value \"Doe, Jane\"",
                                  ThroughDialog("Doe, Jane", kOne)},
+                      ResultCase{"cdo.name = value \"jd\\u0000oe\"", ThroughDialog("jd?oe", kOne)},
                       ResultCase{"cdo.name = value null",
                                  {kInstantiating, kLoggingOn, kInboxMismatch, kClosing}}));
 
-// No object in any of its forms, a value that is no object, and an error filled in late.
+// The object in a VT_UNKNOWN VARIANT; no object in any of its forms; an object whose query
+// for the folder succeeds without a pointer, and a value, neither of them the folder; an
+// error filled in late.
 INSTANTIATE_TEST_SUITE_P(
     Inbox, CdoResultTest,
-    ::testing::Values(ResultCase{"cdo.inbox = nothing", StoppedAtInbox(kNoInbox)},
+    ::testing::Values(ResultCase{"cdo.inbox = unknown", ThroughDialog("jdoe", kOne)},
+                      ResultCase{"cdo.inbox = nothing", StoppedAtInbox(kNoInbox)},
                       ResultCase{"cdo.inbox = value empty", StoppedAtInbox(kNoInbox)},
                       ResultCase{"cdo.inbox = value null", StoppedAtInbox(kNoInbox)},
+                      ResultCase{"cdo.inbox = nullinterface", StoppedAtInbox(kInboxMismatch)},
                       ResultCase{"cdo.inbox = value i4 5", StoppedAtInbox(kInboxMismatch)},
                       ResultCase{"cdo.inbox = value \"Inbox\"", StoppedAtInbox(kInboxMismatch)},
                       ResultCase{"cdo.inbox = error deferred 0x80040115 \"MAPI_E_NETWORK_ERROR\"",

@@ -26,9 +26,11 @@ enum AnswerKind : std::uint8_t {
   kValue,
   kError,
   kDialog,
+  kUnknown,
 };
 constexpr std::uint8_t kKindMask = 7;
 constexpr std::uint8_t kBlocks = 8;
+constexpr std::uint8_t kNullPointer = 16;  // with kNoInterface
 // A call blocks for up to 255 of these. The clock is simulated, but every watchdog tick
 // writes a line: blocks of hours against a one-minute time-out would make thousands of
 // lines an input, and measure only the trace box's growth.
@@ -56,10 +58,18 @@ std::optional<std::string> Maybe(bool there, Reader& reader) {
   return text;
 }
 
+// The number as a value of this type holds it: a 16-bit or an 8-bit value keeps only its
+// own bits, whichever library hands it back.
+std::int32_t HeldAs(VARTYPE type, std::uint32_t bits) {
+  if (type == VT_I2) return static_cast<std::int16_t>(bits);
+  if (type == VT_UI1) return static_cast<std::uint8_t>(bits);
+  return static_cast<std::int32_t>(bits);
+}
+
 sim::ScenarioValue DecodeValue(Reader& reader) {
   sim::ScenarioValue value;
   value.type = kValueTypes[reader.Byte() % kValueTypes.size()];
-  value.number = static_cast<std::int32_t>(reader.U32());
+  value.number = HeldAs(value.type, reader.U32());
   value.text = reader.Text({});
   return value;
 }
@@ -264,7 +274,11 @@ sim::Outcome DecodeAnswer(Reader& reader, const sim::Outcome& healthy) {
       outcome.kind = sim::Outcome::Kind::Nothing;
       break;
     case kNoInterface:
-      outcome.kind = sim::Outcome::Kind::NoInterface;
+      outcome.kind = (head & kNullPointer) ? sim::Outcome::Kind::NullInterface
+                                           : sim::Outcome::Kind::NoInterface;
+      break;
+    case kUnknown:
+      outcome.kind = sim::Outcome::Kind::Unknown;
       break;
     case kValue:
       outcome.kind = sim::Outcome::Kind::Value;
@@ -297,6 +311,12 @@ void EncodeAnswer(const sim::Outcome& outcome, Writer& writer) {
       break;
     case sim::Outcome::Kind::NoInterface:
       writer.Byte(kNoInterface | blocks);
+      break;
+    case sim::Outcome::Kind::NullInterface:
+      writer.Byte(kNoInterface | kNullPointer | blocks);
+      break;
+    case sim::Outcome::Kind::Unknown:
+      writer.Byte(kUnknown | blocks);
       break;
     case sim::Outcome::Kind::Value:
       writer.Byte(kValue | blocks);

@@ -84,8 +84,9 @@ Inputs DecodeInputs(Reader& reader);
 void EncodeInputs(const Inputs& inputs, Writer& writer);
 
 // One call's answer: u8 (low 3 bits: 0 as the healthy scenario says, 1 ok, 2 nothing,
-// 3 nointerface, 4 value, 5 error, 6 dialog; bit 3: the call first blocks, pumping
-// messages, for u8 times 10 seconds), then what that kind needs (see fuzz_input.cpp).
+// 3 nointerface (bit 4 set: nullinterface), 4 value, 5 error, 6 dialog, 7 unknown; bit 3:
+// the call first blocks, pumping messages, for u8 times 10 seconds), then what that kind
+// needs (see fuzz_input.cpp). A value of 16 or 8 bits keeps only those of its number.
 sim::Outcome DecodeAnswer(Reader& reader, const sim::Outcome& healthy);
 void EncodeAnswer(const sim::Outcome& outcome, Writer& writer);
 

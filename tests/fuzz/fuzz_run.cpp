@@ -23,6 +23,23 @@ std::filesystem::path MakeFolder() {
   return folder;
 }
 
+sim::Outcome Kept(std::vector<Answer>& answers, const std::string& key, sim::Outcome outcome) {
+  answers.push_back({key, outcome});
+  return outcome;
+}
+
+// The operator's choice, kept as the count its collection may have: the entries picked on
+// OK, none on Cancel (which may give an empty collection).
+sim::DialogChoice Kept(std::vector<Answer>& answers, const sim::DialogChoice& choice) {
+  if (choice.button != sim::DialogChoice::Button::NotShown) {
+    sim::Outcome count;
+    count.kind = sim::Outcome::Kind::Value;
+    count.value = {VT_I4, choice.button == sim::DialogChoice::Button::Ok ? choice.chosen : 0, {}};
+    answers.push_back({"dialog", count});
+  }
+  return choice;
+}
+
 }  // namespace
 
 const std::filesystem::path& LogFolder() {
@@ -35,29 +52,34 @@ const std::filesystem::path& LogFolder() {
 std::vector<std::string> RunInput(std::span<const std::uint8_t> bytes) {
   Reader reader(bytes);
   const Inputs inputs = DecodeInputs(reader);
-  sim::World world([&reader](const std::string& key, int /*call*/) {
-    return DecodeAnswer(reader, HealthyAnswer(key));
+  std::vector<Answer> answers;
+  sim::World world([&](const std::string& key, int /*call*/) {
+    return Kept(answers, key, DecodeAnswer(reader, HealthyAnswer(key)));
   });
   world.SetDialogOperator(
-      [&reader](const sim::DialogRequest&) { return DecodeDialogChoice(reader); });
-  return Violations(PressTest(inputs, world, LogFolder()), Strictness::Exact);
+      [&](const sim::DialogRequest&) { return Kept(answers, DecodeDialogChoice(reader)); });
+  RunResult result = PressTest(inputs, world, LogFolder());
+  result.answers = std::move(answers);
+  return Violations(result, Strictness::Exact);
 }
 
 std::vector<std::uint8_t> RecordInput(const Inputs& inputs, const sim::World::Answers& answers,
                                       RunResult& result) {
   Writer writer;
   EncodeInputs(inputs, writer);
+  std::vector<Answer> given;
   sim::World world([&](const std::string& key, int call) {
     sim::Outcome answer = answers(key, call);
     EncodeAnswer(answer, writer);
-    return answer;
+    return Kept(given, key, answer);
   });
-  world.SetDialogOperator([&writer](const sim::DialogRequest&) {
+  world.SetDialogOperator([&](const sim::DialogRequest&) {
     const sim::DialogChoice choice{sim::DialogChoice::Button::Ok, 1, S_OK};
     EncodeDialogChoice(choice, writer);
-    return choice;
+    return Kept(given, choice);
   });
   result = PressTest(inputs, world, LogFolder());
+  result.answers = std::move(given);
   return writer.Data();
 }
 

@@ -1,4 +1,5 @@
-// One fuzz input run as one press of Test, and what the run's checks found.
+// One fuzz input run as one press of Test, and what the run's checks found, the values the
+// simulated libraries answered included.
 //
 //   for (const std::string& finding : fuzz::RunInput(bytes)) report(finding);
 //
@@ -18,7 +19,7 @@ std::vector<std::string> RunInput(std::span<const std::uint8_t> bytes);
 
 // The same press, with the simulated libraries answering as `answers` says and every answer
 // and dialog choice (the operator picks one entry and presses OK) written down as the input
-// that replays it.
+// that replays it; the result holds the answers.
 std::vector<std::uint8_t> RecordInput(const Inputs& inputs, const sim::World::Answers& answers,
                                       RunResult& result);
 

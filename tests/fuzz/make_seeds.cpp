@@ -85,8 +85,19 @@ void AddEdges(std::vector<Seed>& seeds) {
   with("edge-server-empty", [](Seed& s) { s.inputs.server.clear(); });
   with("edge-alias-empty", [](Seed& s) { s.inputs.alias.clear(); });
   const std::pair<const char*, const wchar_t*> minutes[] = {
-      {"over", L"35792"}, {"lowest", L"-35791"}, {"text", L"abc"},
-      {"half", L" 2.5 "}, {"huge", L"1e308"},    {"empty", L""},
+      {"over", L"35792"},
+      {"lowest", L"-35791"},
+      {"text", L"abc"},
+      {"half", L" 2.5 "},
+      {"huge", L"1e308"},
+      {"empty", L""},
+      {"round", L"\t+2.51"},
+      {"up", L"2.6"},
+      {"point", L"-5."},
+      {"under", L"-35792"},
+      {"wrap", L"4294967301"},
+      {"wrap-under", L"-4294967301"},
+      {"digits", L"99999999999999999999"},
   };
   for (const auto& [name, text] : minutes) {
     const std::wstring typed = text;
@@ -102,6 +113,9 @@ void AddEdges(std::vector<Seed>& seeds) {
       {"binary", {REG_BINARY, std::string("\x01\xAB\x0F", 3)}},
       {"multi", {7, std::string("a\0b\0\0", 5)}},
       {"twonuls", {REG_SZ, std::string("C:\\Program Files\\Sarnith\\rdo.dll\0\0", 34)}},
+      // Larger than the buffer of its type: the query that reads the data gets "more data".
+      {"dword-oversize", {REG_DWORD, std::string(8, '\1')}},
+      {"binary-oversize", {REG_BINARY, std::string(300, '\xAB')}},
   };
   for (const auto& [name, value] : values) {
     const standins::StoredValue stored = value;
@@ -109,27 +123,63 @@ void AddEdges(std::vector<Seed>& seeds) {
          [&stored](Seed& s) { s.inputs.registered = stored; });
   }
   with("edge-version-flush", [](Seed& s) { s.inputs.version->recordOffset = 160 - 52; });
+  with("edge-version-start", [](Seed& s) { s.inputs.version->recordOffset = 0; });
+  with("edge-version-fills", [](Seed& s) {
+    s.inputs.version->blockSize = 52;
+    s.inputs.version->recordOffset = 0;
+  });
+  with("edge-version-past", [](Seed& s) { s.inputs.version->recordOffset = 160 - 51; });
   with("edge-version-before", [](Seed& s) { s.inputs.version->recordOffset = -8; });
+  with("edge-version-small-block", [](Seed& s) {
+    s.inputs.version->blockSize = 40;
+    s.inputs.version->recordOffset = 0;
+  });
   with("edge-version-short", [](Seed& s) { s.inputs.version->recordLength = 12; });
+  with("edge-version-no-record", [](Seed& s) { s.inputs.version->recordLength = 0; });
+  with("edge-version-unreadable", [](Seed& s) { s.inputs.version->rootReadable = false; });
+  with("edge-version-fill-fails", [](Seed& s) { s.inputs.version->fillFails = true; });
   with("edge-account-unknown", [](Seed& s) { s.inputs.account.domain.reset(); });
   with("edge-account-namesake", [](Seed& s) {
     s.inputs.account = {"Administrator", "PC01", "CORP"};
   });
   with("edge-account-none", [](Seed& s) { s.inputs.account.userName.reset(); });
+  // Control characters in library text: line breaks and a NUL, then an escape sequence,
+  // backspaces, a tab (which stays), text mode's end-of-file mark and DEL; in a name, and
+  // in a description.
   with("edge-names-hostile", [](Seed& s) {
     using std::literals::string_literals::operator""s;
-    s.answers["cdo.name"] = Value(VT_BSTR, 0, L"jd\r\n    Successful logon\0x"s);
+    s.answers["cdo.name"] =
+        Value(VT_BSTR, 0, L"jd\r\n    Successful logon\0x\x1B[2K\b\b\tok\x1A\x7F"s);
+    s.scenario.Apply(
+        "rdo.entries.count = error 0x80040115 \"net\\u001B[31mwork\\u0000down\\u0008\\u007F\"");
   });
   with("edge-values-unexpected", [](Seed& s) {
     s.answers["cdo.name"] = Value(VT_DATE, 45000);
     s.answers["cdo.recipients.count"] = Value(VT_BSTR, 0, L" 12 ");
     s.answers["rdo.loggedon"] = Value(VT_BOOL, 1);
   });
-  with("edge-wcode",
-       [](Seed& s) { s.scenario.Apply("cdo.logon = error wcode 1001 \"Logon refused\""); });
+  // Answers no golden case gives: an exception's 16-bit code; no RDO session; objects as
+  // VARIANTs of every other kind, and one that claims the interface asked for but gives no
+  // pointer; failures as bare HRESULTs, for CDO and for RDO; a count beyond 32 bits.
+  const std::pair<const char*, const char*> answers[] = {
+      {"wcode", "cdo.logon = error wcode 1001 \"Logon refused\""},
+      {"rdo-uncreatable", "rdo.create = error 0x80040154 \"Class not registered\""},
+      {"object-empty", "cdo.inbox = value empty"},
+      {"object-null", "cdo.addressbook = value null"},
+      {"object-other", "cdo.addressbook = value 3"},
+      {"object-unknown", "cdo.inbox = unknown\ncdo.addressbook = unknown"},
+      {"object-null-pointer", "cdo.inbox = nullinterface"},
+      {"errors-plain", "cdo.logon = error plain 0x80040111\nrdo.inbox = error plain 0x80004005"},
+      {"count-overflow", "cdo.recipients.count = value \"1e10\""},
+  };
+  for (const auto& [name, text] : answers) {
+    const std::string scenario = text;
+    with(std::string("edge-") + name, [&scenario](Seed& s) { s.scenario.Apply(scenario); });
+  }
+  // Test pressed again while the logon pumps messages, for 20 s.
   with("edge-second-press", [](Seed& s) {
     s.inputs.pressAgainMs = 1000;
-    s.scenario.Apply("cdo.logon = block 5000 then ok");
+    s.scenario.Apply("cdo.logon = block 20000 then ok");
   });
   with("edge-rdo-hang-ticks", [](Seed& s) {
     s.inputs.interval = L"1";

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,14 @@
 #include "sim/world.h"
 
 namespace quorvel::fuzz {
+
+// One answer the simulated libraries gave during a press: the call's scenario key and its
+// outcome. An address book dialog's operator answers under the key "dialog", with the
+// number of entries the collection it returns may count as the outcome's value.
+struct Answer {
+  std::string key;
+  sim::Outcome outcome;
+};
 
 struct RunResult {
   std::vector<std::wstring> box;  // the trace box, line by line
@@ -26,6 +35,8 @@ struct RunResult {
   int liveObjects = 0;         // simulated objects still alive
   long liveBstrs = 0;          // strings allocated and never freed
   int openKeys = 0;            // registry keys left open
+  // Every answer, in the order given, when the caller recorded them (fuzz_run.h).
+  std::optional<std::vector<Answer>> answers;
 };
 
 // The time stamp of every log line a press writes.

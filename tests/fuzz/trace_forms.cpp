@@ -1,10 +1,13 @@
 #include "fuzz/trace_forms.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "platform/ansi_text.h"
+#include "runtime/error_record.h"
 
 namespace quorvel::fuzz {
 
@@ -12,51 +15,57 @@ namespace {
 
 enum class Tail { None, Text, Error, Number, Recipients, Version };
 
+// A line's start, the form of its tail, and the calls (scenario keys) whose answers the
+// tail shows: a value, or an error's description.
 struct Form {
   std::wstring_view start;
   Tail tail;
+  std::array<std::string_view, 2> shows = {};
 };
 
 constexpr std::array kForms = {
     Form{L"Identity: ", Tail::Text},
     Form{L"Timer interval = ", Tail::Number},
     Form{L"Instantiating CDO", Tail::None},
-    Form{L"Error instantiating CDO: ", Tail::Error},
+    Form{L"Error instantiating CDO: ", Tail::Error, {"cdo.create"}},
     Form{L"Failed to instantiate CDO with no error", Tail::None},
     Form{L"Logging on to MAPI session using ", Tail::Text},
-    Form{L"    Logon error: ", Tail::Error},
-    Form{L"    Session name: ", Tail::Text},
-    Form{L"    Error accessing Inbox: ", Tail::Error},
+    Form{L"    Logon error: ", Tail::Error, {"cdo.logon"}},
+    Form{L"    Session name: ", Tail::Text, {"cdo.name"}},
+    Form{L"    Error accessing Inbox: ", Tail::Error, {"cdo.name", "cdo.inbox"}},
     Form{L"    Failed to open Inbox with no error", Tail::None},
     Form{L"    Successful logon", Tail::None},
     Form{L"Calling ShowAddressBook", Tail::None},
     Form{L"    AddressBook returned no recipients", Tail::None},
-    Form{L"    AddressBook returned ", Tail::Recipients},
+    Form{L"    AddressBook returned ", Tail::Recipients, {"cdo.recipients.count", "dialog"}},
     Form{L"Closing MAPI session", Tail::None},
     Form{L"RDO v.", Tail::Version},
     Form{L"Attempting LogonExchangeMailbox using ", Tail::Text},
-    Form{L"    LogonExchangeMailbox returned err: ", Tail::Error},
+    Form{L"    LogonExchangeMailbox returned err: ", Tail::Error, {"rdo.logon"}},
     Form{L"    LogonExchangeMailbox failed with no error", Tail::None},
     Form{L"    LogonExchangeMailbox returned LoggedOn = True, checking Inbox", Tail::None},
-    Form{L"    Error fetching Inbox: ", Tail::Error},
+    Form{L"    Error fetching Inbox: ", Tail::Error, {"rdo.inbox"}},
     Form{L"    Fetching Inbox failed with no error", Tail::None},
-    Form{L"    Retrieved Inbox. Message count = ", Tail::Number},
+    Form{L"    Retrieved Inbox. Message count = ", Tail::Number, {"rdo.items.count"}},
     Form{L"Attempting to retrieve AddressBook", Tail::None},
-    Form{L"    Error retrieving AddressBook: ", Tail::Error},
+    Form{L"    Error retrieving AddressBook: ", Tail::Error, {"rdo.addressbook"}},
     Form{L"    AddressBook retrieval failed with no error", Tail::None},
     Form{L"    Retrieved AddressBook, fetching GAL", Tail::None},
-    Form{L"        Error retrieving GAL: ", Tail::Error},
+    Form{L"        Error retrieving GAL: ", Tail::Error, {"rdo.gal"}},
     Form{L"        GAL retrieval failed with no error", Tail::None},
     Form{L"        Retrieved GAL, getting count of address entries", Tail::None},
-    Form{L"        Error retrieving GAL entry count: ", Tail::Error},
+    Form{L"        Error retrieving GAL entry count: ",
+         Tail::Error,
+         {"rdo.entries", "rdo.entries.count"}},
     Form{L"        AddressEntries retrieval failed with no error", Tail::None},
-    Form{L"        GAL.AddressEntries.Count = ", Tail::Number},
+    Form{L"        GAL.AddressEntries.Count = ", Tail::Number, {"rdo.entries.count"}},
     Form{L"    ShowAddressBook returned no recipients", Tail::None},
-    Form{L"    ShowAddressBook returned ", Tail::Recipients},
+    Form{L"    ShowAddressBook returned ", Tail::Recipients, {"rdo.recipients.count", "dialog"}},
     Form{L"    Timeout expired", Tail::None},
 };
 
 constexpr std::wstring_view kDelimiter = L"====================";
+constexpr std::wstring_view kRecipients = L" recipients";
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
@@ -86,9 +95,16 @@ bool IsVersion(std::wstring_view text) {
   return text.empty();
 }
 
-// Any text that keeps the line one line.
-bool IsText(std::wstring_view text) {
-  return text.find_first_of(std::wstring_view(L"\r\n\0", 3)) == std::wstring_view::npos;
+// A character the trace writes as "?": every C0 control character but the tab, and DEL.
+bool IsControl(wchar_t c) { return (c < L' ' && c != L'\t') || c == L'\x7F'; }
+
+// Any text without control characters, which keeps the line one line and shows what it says.
+bool IsText(std::wstring_view text) { return std::none_of(text.begin(), text.end(), IsControl); }
+
+// A text from a library as the trace shows it.
+std::wstring Mended(std::wstring text) {
+  std::replace_if(text.begin(), text.end(), IsControl, L'?');
+  return text;
 }
 
 bool IsErrorText(std::wstring_view text, Strictness strictness) {
@@ -106,7 +122,6 @@ bool IsErrorText(std::wstring_view text, Strictness strictness) {
 }
 
 bool Fits(Tail tail, std::wstring_view rest, Strictness strictness) {
-  constexpr std::wstring_view kRecipients = L" recipients";
   switch (tail) {
     case Tail::None:
       return rest.empty();
@@ -127,6 +142,125 @@ bool Fits(Tail tail, std::wstring_view rest, Strictness strictness) {
 
 std::string Quoted(std::wstring_view line) {
   return '"' + platform::ToAnsi(std::wstring(line)) + '"';
+}
+
+// The first form that `line` fits; null for none.
+const Form* FormOf(std::wstring_view line, Strictness strictness) {
+  for (const Form& form : kForms) {
+    if (line.starts_with(form.start) &&
+        Fits(form.tail, line.substr(form.start.size()), strictness)) {
+      return &form;
+    }
+  }
+  return nullptr;
+}
+
+bool Shows(const Form& form, std::string_view key) {
+  return std::find(form.shows.begin(), form.shows.end(), key) != form.shows.end();
+}
+
+// A value as a tail of this kind shows it: a text as it is, mended; a whole number in
+// decimal, as a text or a count; the empty value as nothing, or 0. None for a value that
+// only a conversion shows (a date, a number written as text, ...): the check makes none.
+std::optional<std::wstring> AsShown(const sim::ScenarioValue& value, Tail tail) {
+  switch (value.type) {
+    case VT_EMPTY:
+      return tail == Tail::Text ? L"" : L"0";
+    case VT_I2:
+    case VT_I4:
+    case VT_UI1:
+      return std::to_wstring(value.number);
+    case VT_BSTR:
+      if (tail == Tail::Text) return Mended(value.text);
+      break;
+    default:
+      break;
+  }
+  return std::nullopt;
+}
+
+// Every value that the calls a form shows answered; none when one of them answered with
+// what only a conversion or an object's default member makes a value of (an object, no
+// object, a failure with a success code), so that the line may show anything.
+std::optional<std::vector<std::wstring>> AnsweredValues(const Form& form,
+                                                        const std::vector<Answer>& answers) {
+  std::vector<std::wstring> values;
+  for (const Answer& answer : answers) {
+    if (!Shows(form, answer.key)) continue;
+    const sim::Outcome& outcome = answer.outcome;
+    if (outcome.kind == sim::Outcome::Kind::Error && FAILED(outcome.error)) continue;
+    std::optional<std::wstring> shown;
+    if (outcome.kind == sim::Outcome::Kind::Value) shown = AsShown(outcome.value, form.tail);
+    if (!shown) return std::nullopt;
+    values.push_back(std::move(*shown));
+  }
+  return values;
+}
+
+void CheckShownValue(const Form& form, std::wstring_view line, std::wstring_view shown,
+                     const std::vector<Answer>& answers, std::vector<std::string>& findings) {
+  const auto values = AnsweredValues(form, answers);
+  if (!values || std::find(values->begin(), values->end(), shown) != values->end()) return;
+  std::string answered;
+  for (const std::wstring& value : *values) answered += ' ' + Quoted(value);
+  findings.push_back(Quoted(line) + " shows a value its library never answered; answered:" +
+                     (answered.empty() ? " none" : answered));
+}
+
+// Whether an error answer fails with this number: its HRESULT, or the 16-bit code that a
+// dispatch exception carries instead.
+bool FailsWith(const sim::Outcome& outcome, std::uint32_t number) {
+  const auto bits = static_cast<std::uint32_t>(outcome.error);
+  return number == bits || (outcome.wCode && number == (bits & 0xFFFF));
+}
+
+// An error text whose number a call the line shows failed with must carry that failure's
+// description, mended, unless it is the run time's own error of that number. A bare
+// HRESULT's text is the system's and a dialog's failure the operator's: with either among
+// the answers the line is not checked.
+void CheckShownError(const Form& form, std::wstring_view line, std::wstring_view errorText,
+                     const std::vector<Answer>& answers, std::vector<std::string>& findings) {
+  errorText.remove_prefix(2);  // "&H"
+  const std::size_t blank = errorText.find(L' ');
+  std::uint32_t number = 0;
+  for (const wchar_t c : errorText.substr(0, blank)) {
+    number = number * 16 + static_cast<std::uint32_t>(IsDigit(c) ? c - L'0' : c - L'A' + 10);
+  }
+  const std::wstring_view description = errorText.substr(blank + 1);
+  bool failed = false;
+  for (const Answer& answer : answers) {
+    if (!Shows(form, answer.key)) continue;
+    const sim::Outcome& outcome = answer.outcome;
+    if (outcome.kind == sim::Outcome::Kind::Dialog ||
+        (outcome.kind == sim::Outcome::Kind::Error && outcome.plain)) {
+      return;
+    }
+    if (outcome.kind != sim::Outcome::Kind::Error || !FailsWith(outcome, number)) continue;
+    if (Mended(outcome.description) == description) return;
+    failed = true;
+  }
+  const std::wstring_view own =
+      RuntimeText(static_cast<RuntimeError>(static_cast<std::int32_t>(number)));
+  if (failed && (own.empty() || own != description)) {
+    findings.push_back(Quoted(line) + " does not show the description its library answered");
+  }
+}
+
+// Every line that shows what a call answered shows it exactly as answered: the value, or
+// the description of the failure with the number shown.
+void CheckShownAnswers(const std::vector<std::wstring>& box, const std::vector<Answer>& answers,
+                       std::vector<std::string>& findings) {
+  for (const std::wstring& line : box) {
+    const Form* form = FormOf(line, Strictness::Exact);
+    if (!form || form->shows[0].empty()) continue;
+    std::wstring_view tail = std::wstring_view(line).substr(form->start.size());
+    if (form->tail == Tail::Error) {
+      CheckShownError(*form, line, tail, answers, findings);
+      continue;
+    }
+    if (form->tail == Tail::Recipients) tail.remove_suffix(kRecipients.size());
+    CheckShownValue(*form, line, tail, answers, findings);
+  }
 }
 
 std::vector<std::string> LogLines(const std::string& log, std::vector<std::string>& findings) {
@@ -209,13 +343,7 @@ void CheckTrace(const RunResult& result, Strictness strictness,
 }  // namespace
 
 bool IsTraceLine(std::wstring_view line, Strictness strictness) {
-  for (const Form& form : kForms) {
-    if (line.starts_with(form.start) &&
-        Fits(form.tail, line.substr(form.start.size()), strictness)) {
-      return true;
-    }
-  }
-  return false;
+  return FormOf(line, strictness) != nullptr;
 }
 
 std::vector<std::string> Violations(const RunResult& result, Strictness strictness) {
@@ -238,6 +366,9 @@ std::vector<std::string> Violations(const RunResult& result, Strictness strictne
     CheckRefusedRun(result, strictness, findings);
   } else {
     CheckTrace(result, strictness, findings);
+    if (strictness == Strictness::Exact && result.answers) {
+      CheckShownAnswers(result.box, *result.answers, findings);
+    }
   }
   return findings;
 }

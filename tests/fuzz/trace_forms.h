@@ -1,6 +1,6 @@
 // The lines a press of Test can leave, as forms: a fixed text, or a fixed start followed by
 // a number, a version, an error text ("&H", the number in hexadecimal, a blank, the
-// description) or any text at all.
+// description) or any text without control characters.
 #pragma once
 
 #include <string>
@@ -19,7 +19,9 @@ enum class Strictness { Exact, OutOfMemory };
 // Whether `line` is one of the forms the trace box can show.
 bool IsTraceLine(std::wstring_view line, Strictness strictness);
 
-// What is wrong with a press's result, one line per finding; empty when nothing is.
+// What is wrong with a press's result, one line per finding; empty when nothing is. For an
+// exact run whose answers were recorded, that includes a line that does not show a value or
+// a description exactly as the library answered it.
 std::vector<std::string> Violations(const RunResult& result, Strictness strictness);
 
 }  // namespace quorvel::fuzz

@@ -76,8 +76,20 @@ INSTANTIATE_TEST_SUITE_P(
             "rootUnreadable", L"C:\\lib\\rdo.dll", {0x00010000, 0, 0, 0, false}, L"", {}},
         FileVersionCase{
             "fillFails", L"C:\\lib\\rdo.dll", {0x00010000, 0, 0, 0, true, true}, L"", {}},
-        // The record's bounds: flush with the block's end it is read; a byte past the end,
-        // or starting before the block, nothing is copied.
+        // The record's bounds: at the block's first byte, flush with its end, or filling it
+        // exactly it is read; a byte past the end, or starting before the block, nothing
+        // is copied.
+        FileVersionCase{"recordAtBlockStart",
+                        L"C:\\lib\\rdo.dll",
+                        {.fileMS = kV1234MS, .fileLS = kV1234LS, .recordOffset = 0},
+                        L"1.2.3.4",
+                        {52}},
+        FileVersionCase{
+            "recordFillsBlock",
+            L"C:\\lib\\rdo.dll",
+            {.fileMS = kV1234MS, .fileLS = kV1234LS, .blockSize = 52, .recordOffset = 0},
+            L"1.2.3.4",
+            {52}},
         FileVersionCase{"recordFlushWithBlockEnd",
                         L"C:\\lib\\rdo.dll",
                         {.fileMS = kV1234MS, .fileLS = kV1234LS, .recordOffset = 160 - 52},
