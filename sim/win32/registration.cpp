@@ -1,24 +1,11 @@
 #include "sim/win32/registration.h"
 
-#include "platform/win32/unique_handle.h"
+#include "sim/win32/registry_key.h"
 #include "sim/win32/server_classes.h"
 
 namespace quorvel::sim {
 
 namespace {
-
-struct RegistryKeyTraits {
-  using Handle = HKEY;
-  static Handle Invalid() noexcept { return nullptr; }
-  static bool Close(Handle h) noexcept { return RegCloseKey(h) == ERROR_SUCCESS; }
-};
-using UniqueRegistryKey = platform::UniqueAny<RegistryKeyTraits>;
-
-std::wstring GuidText(REFGUID guid) {
-  wchar_t text[40] = {};
-  StringFromGUID2(guid, text, 40);
-  return text;
-}
 
 // Sets one string value (the key's default value when name is empty), creating the key.
 LONG SetText(const std::wstring& keyPath, const wchar_t* name, const std::wstring& value) {
@@ -31,15 +18,9 @@ LONG SetText(const std::wstring& keyPath, const wchar_t* name, const std::wstrin
                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
-LONG Register(const ServerClass& type, const std::wstring& serverPath) {
-  const std::wstring clsid = GuidText(type.clsid);
-  const std::wstring classKey = L"CLSID\\" + clsid;
-  const std::wstring progId = type.progId;
-  for (const LONG result :
-       {SetText(progId, L"", type.description), SetText(progId + L"\\CLSID", L"", clsid),
-        SetText(classKey, L"", type.description), SetText(classKey + L"\\ProgID", L"", progId),
-        SetText(classKey + L"\\InprocServer32", L"", serverPath),
-        SetText(classKey + L"\\InprocServer32", L"ThreadingModel", L"Apartment")}) {
+LONG Register(const ClassIdentity& type, const std::wstring& serverPath) {
+  for (const RegistryEntry& entry : RegistrationOf(type, serverPath)) {
+    const LONG result = SetText(entry.key, entry.name.c_str(), entry.value);
     if (result != ERROR_SUCCESS) return result;
   }
   return ERROR_SUCCESS;
@@ -54,7 +35,7 @@ LONG DeleteTree(const std::wstring& keyPath) {
 
 HRESULT RegisterServerClasses(const std::wstring& serverPath) {
   for (const ServerClass& type : ServerClasses()) {
-    const LONG result = Register(type, serverPath);
+    const LONG result = Register(type.identity, serverPath);
     if (result != ERROR_SUCCESS) return HRESULT_FROM_WIN32(result);
   }
   return S_OK;
@@ -64,7 +45,7 @@ HRESULT UnregisterServerClasses() {
   HRESULT outcome = S_OK;
   for (const ServerClass& type : ServerClasses()) {
     for (const LONG result :
-         {DeleteTree(L"CLSID\\" + GuidText(type.clsid)), DeleteTree(type.progId)}) {
+         {DeleteTree(ClassKeyOf(type.identity)), DeleteTree(type.identity.progId)}) {
       if (result != ERROR_SUCCESS) outcome = HRESULT_FROM_WIN32(result);
     }
   }

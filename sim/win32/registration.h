@@ -1,10 +1,5 @@
-// Writing and removing the server's classes in HKEY_CLASSES_ROOT:
-//
-//   <ProgID>                          = description
-//   <ProgID>\CLSID                    = {clsid}
-//   CLSID\{clsid}                     = description
-//   CLSID\{clsid}\ProgID              = <ProgID>
-//   CLSID\{clsid}\InprocServer32      = the server DLL's own path, ThreadingModel=Apartment
+// Writing and removing the server's classes in HKEY_CLASSES_ROOT, laid out as
+// class_registration.h says, with the server DLL's own path.
 #pragma once
 
 #include <string>

@@ -1,18 +1,17 @@
-// The classes the simulated MAPI server offers: ProgID, a CLSID, the registry description
-// and how an instance is made in the server's world.
+// The classes the simulated MAPI server offers: how each is registered
+// (class_registration.h) and how an instance is made in the server's world.
 #pragma once
 
 #include <span>
 
 #include "platform/com_types.h"
+#include "sim/win32/class_registration.h"
 #include "sim/world.h"
 
 namespace quorvel::sim {
 
 struct ServerClass {
-  const wchar_t* progId;
-  CLSID clsid;
-  const wchar_t* description;
+  ClassIdentity identity;
   HRESULT (*create)(World& world, REFIID iid, void** out);
 };
 

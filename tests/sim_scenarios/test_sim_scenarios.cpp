@@ -1,18 +1,19 @@
 // The named scenarios of the demo (sim/scenarios/*.txt): each one loads into the simulated
 // world, and a probe run against it with the demo's inputs ends the way the demo expects:
 // at the run's closing delimiter, or through the watchdog when the scenario says
-// "# demo-ends-by: watchdog". The demo's time-out comes from "# demo-timeout: N".
+// "# demo-ends-by: watchdog", with the trace its "# demo-trace:" lines give, which the
+// simulator package's check expects of the real program (sim/demo_script.h).
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "probe_support/probe_fixture.h"
 #include "runtime/error_trap.h"
+#include "sim/demo_script.h"
 #include "sim/scenario.h"
 
 namespace quorvel::testing {
@@ -22,27 +23,17 @@ const std::filesystem::path kScenarioFolder =
     std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "sim" / "scenarios";
 
 const std::string kDelimiter = "====================";
+// The file version of the simulated server DLL (sim/CMakeLists.txt), which the real
+// program's "RDO v." line shows.
+constexpr wchar_t kSimServerVersion[] = L"1.2.3.4";
 
 struct DemoScenario {
   std::string name;
   std::string text;
-  std::map<std::string, std::string> directives;  // "# key: value" comment lines
+  sim::DemoScript script;
 };
 
 void PrintTo(const DemoScenario& s, std::ostream* os) { *os << s.name; }
-
-std::map<std::string, std::string> DirectivesOf(const std::string& text) {
-  std::map<std::string, std::string> directives;
-  std::istringstream lines(text);
-  for (std::string line; std::getline(lines, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const std::size_t colon = line.find(':');
-    if (line.rfind("# demo-", 0) != 0 || colon == std::string::npos) continue;
-    const std::size_t value = line.find_first_not_of(' ', colon + 1);
-    directives[line.substr(2, colon - 2)] = value == std::string::npos ? "" : line.substr(value);
-  }
-  return directives;
-}
 
 std::vector<DemoScenario> LoadScenarios() {
   std::vector<DemoScenario> scenarios;
@@ -51,7 +42,8 @@ std::vector<DemoScenario> LoadScenarios() {
     std::ifstream in(entry.path(), std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
-    scenarios.push_back({entry.path().stem().string(), text.str(), DirectivesOf(text.str())});
+    scenarios.push_back(
+        {entry.path().stem().string(), text.str(), sim::DemoScript::FromText(text.str())});
   }
   std::sort(scenarios.begin(), scenarios.end(),
             [](const DemoScenario& a, const DemoScenario& b) { return a.name < b.name; });
@@ -72,7 +64,23 @@ TEST(DemoScenarioFolder, HoldsTheScenariosTheReadmeNames) {
   }
 }
 
-class DemoScenarioTest : public ProbeTest, public ::testing::WithParamInterface<DemoScenario> {};
+class DemoScenarioTest : public ProbeTest, public ::testing::WithParamInterface<DemoScenario> {
+ protected:
+  // A press of Test with the demo's inputs; true when the watchdog ended the program.
+  bool RunDemo() {
+    const sim::DemoScript& script = GetParam().script;
+    UseScenario(GetParam().text);
+    RegisterRdoVersion(kSimServerVersion);
+    const std::string minutes = script.timeout.empty() ? "5" : script.timeout;
+    Fill(L"EXSRV01", L"jdoe", std::wstring(minutes.begin(), minutes.end()));
+    try {
+      window_.Click();
+    } catch (const ProgramEnded&) {
+      return true;
+    }
+    return false;
+  }
+};
 
 TEST_P(DemoScenarioTest, LoadsIntoTheSimulatedWorld) {
   try {
@@ -83,33 +91,20 @@ TEST_P(DemoScenarioTest, LoadsIntoTheSimulatedWorld) {
 }
 
 TEST_P(DemoScenarioTest, DirectivesAreOnesTheRunCommandKnows) {
-  for (const auto& [key, value] : GetParam().directives) {
-    if (key == "demo-timeout") {
-      const auto digit = [](unsigned char c) { return std::isdigit(c) != 0; };
-      EXPECT_TRUE(!value.empty() && std::all_of(value.begin(), value.end(), digit))
-          << "minutes as digits: " << value;
-    } else if (key == "demo-ends-by") {
-      EXPECT_EQ(value, "watchdog");
-    } else {
-      ADD_FAILURE() << "unknown directive " << key;
-    }
-  }
+  const sim::DemoScript& script = GetParam().script;
+  EXPECT_TRUE(script.unknown.empty()) << "unknown directive " << script.unknown.front();
+  EXPECT_FALSE(script.shows.empty()) << "no demo-shows line";
+  EXPECT_FALSE(script.trace.empty()) << "no demo-trace lines";
+  const auto digit = [](unsigned char c) { return std::isdigit(c) != 0; };
+  EXPECT_TRUE(std::all_of(script.timeout.begin(), script.timeout.end(), digit))
+      << "minutes as digits: " << script.timeout;
+  EXPECT_TRUE(script.endsBy.empty() || script.EndsByWatchdog()) << script.endsBy;
 }
 
 TEST_P(DemoScenarioTest, DemoRunEndsAsTheScenarioSays) {
-  const auto& directives = GetParam().directives;
-  const auto timeout = directives.find("demo-timeout");
-  const bool byWatchdog = directives.contains("demo-ends-by");
-  UseScenario(GetParam().text);
-  Fill(L"EXSRV01", L"jdoe",
-       timeout == directives.end() ? L"5"
-                                   : std::wstring(timeout->second.begin(), timeout->second.end()));
+  const bool byWatchdog = GetParam().script.EndsByWatchdog();
 
-  if (byWatchdog) {
-    EXPECT_THROW(window_.Click(), ProgramEnded);
-  } else {
-    window_.Click();
-  }
+  EXPECT_EQ(RunDemo(), byWatchdog);
 
   EXPECT_EQ(window_.Ended(), byWatchdog);
   const std::vector<std::string> log = LogLines();
@@ -117,6 +112,14 @@ TEST_P(DemoScenarioTest, DemoRunEndsAsTheScenarioSays) {
   EXPECT_EQ(log.back(), kDelimiter);
   const bool lastLineIsTimeout = log[log.size() - 2].ends_with(":    Timeout expired");
   EXPECT_EQ(lastLineIsTimeout, byWatchdog) << log[log.size() - 2];
+}
+
+TEST_P(DemoScenarioTest, DemoRunGivesTheScenariosTrace) {
+  RunDemo();
+
+  const std::optional<std::string> difference =
+      sim::FirstDifference(GetParam().script.trace, TraceLines());
+  EXPECT_FALSE(difference) << difference.value_or("");
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, DemoScenarioTest, ::testing::ValuesIn(LoadScenarios()), TestNameOf);
