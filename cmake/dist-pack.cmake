@@ -2,11 +2,14 @@
 # for it; run by the dist target (cmake/dist.cmake) as
 #
 #   cmake -DSOURCE_DIR=... -DGIT=... -DZIP=... -DSTAGE=... -DNAME=... -DOUT_DIR=...
-#         -P dist-pack.cmake
+#         [-DADD_TO_SUMS=ON] -P dist-pack.cmake
+#
+# With ADD_TO_SUMS the zip's line is added to the SHA256SUMS already there, for a second
+# package beside the first.
 #
 # The zip's bytes depend on the staged files' contents only, never on who packs them, where,
-# when or in which time zone: every entry carries one time, the commit's; the folder and
-# quorvel.exe are rwxr-xr-x and the other files rw-r--r--, whatever the umask; the entries
+# when or in which time zone: every entry carries one time, the commit's; the folders and
+# the programs are rwxr-xr-x and the other files rw-r--r--, whatever the umask; the entries
 # come in name order; zip -X leaves out the packer's user and group ids and the extra time
 # fields; and the entries' DOS times, which zip writes in local time, are written in UTC.
 
@@ -34,7 +37,7 @@ function(pack_time out)
 endfunction()
 
 set(folder ${STAGE}/${NAME})
-file(GLOB files RELATIVE ${STAGE} ${folder}/*)
+file(GLOB_RECURSE files LIST_DIRECTORIES true RELATIVE ${STAGE} ${folder}/*)
 list(SORT files)
 
 set(rwxr_xr_x OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ
@@ -42,7 +45,7 @@ set(rwxr_xr_x OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORL
 set(rw_r__r__ OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 file(CHMOD ${folder} PERMISSIONS ${rwxr_xr_x})
 foreach(file IN LISTS files)
-  if(file MATCHES "\\.exe$")
+  if(IS_DIRECTORY ${STAGE}/${file} OR file MATCHES "\\.exe$")
     file(CHMOD ${STAGE}/${file} PERMISSIONS ${rwxr_xr_x})
   else()
     file(CHMOD ${STAGE}/${file} PERMISSIONS ${rw_r__r__})
@@ -61,4 +64,8 @@ execute_process(COMMAND ${ZIP} -X -q ${zip_file} ${NAME}/ ${files}
   WORKING_DIRECTORY ${STAGE} COMMAND_ERROR_IS_FATAL ANY)
 
 file(SHA256 ${zip_file} sum)
-file(WRITE ${OUT_DIR}/SHA256SUMS "${sum}  ${NAME}.zip\n")
+if(ADD_TO_SUMS)
+  file(APPEND ${OUT_DIR}/SHA256SUMS "${sum}  ${NAME}.zip\n")
+else()
+  file(WRITE ${OUT_DIR}/SHA256SUMS "${sum}  ${NAME}.zip\n")
+endif()

@@ -36,7 +36,11 @@ bool Matches(std::string_view expected, std::string_view actual) {
   return actual == expected;
 }
 
-std::string Quoted(std::string_view line) { return "\"" + std::string(line) + "\""; }
+std::string Quoted(std::string_view line) {
+  std::string quoted(1, '"');
+  quoted.append(line);
+  return quoted += '"';
+}
 
 }  // namespace
 

@@ -7,7 +7,8 @@
 //   # demo-trace: Identity: *                    the run's trace, one line each, in order:
 //   # demo-trace:     Session name: jdoe         the text after "# demo-trace: " as it is
 //
-// The trace is what a run with server EXSRV01, alias jdoe and that time-out must give in
+// The trace is what a run with the demo's server and alias (below) and that time-out, its
+// address book dialogs closed with the first entry picked, must give in
 // the trace box and, after each line's time stamp, in the log; a line ending in '*' stands
 // for any line that starts with the rest (the account and the like, which differ between
 // machines).
@@ -19,6 +20,10 @@
 #include <vector>
 
 namespace quorvel::sim {
+
+// What the demo types into the boxes, besides the scenario's time-out.
+inline constexpr wchar_t kDemoServer[] = L"EXSRV01";
+inline constexpr wchar_t kDemoAlias[] = L"jdoe";
 
 struct DemoScript {
   static DemoScript FromText(std::string_view text);

@@ -72,7 +72,7 @@ class DemoScenarioTest : public ProbeTest, public ::testing::WithParamInterface<
     UseScenario(GetParam().text);
     RegisterRdoVersion(kSimServerVersion);
     const std::string minutes = script.timeout.empty() ? "5" : script.timeout;
-    Fill(L"EXSRV01", L"jdoe", std::wstring(minutes.begin(), minutes.end()));
+    Fill(sim::kDemoServer, sim::kDemoAlias, std::wstring(minutes.begin(), minutes.end()));
     try {
       window_.Click();
     } catch (const ProgramEnded&) {

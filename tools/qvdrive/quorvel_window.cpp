@@ -103,6 +103,20 @@ std::wstring_view NameOf(Control control) { return Entry(control).name; }
 std::optional<QuorvelWindow> QuorvelWindow::Find() {
   const HWND window = FindWindowW(ids::kFormClassName, ids::kFormCaption);
   if (window == nullptr || !IsWindowVisible(window)) return std::nullopt;
+  return Of(window);
+}
+
+std::optional<QuorvelWindow> QuorvelWindow::Find(DWORD processId) {
+  for (HWND window = nullptr;
+       (window = FindWindowExW(nullptr, window, ids::kFormClassName, ids::kFormCaption));) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && IsWindowVisible(window)) return Of(window);
+  }
+  return std::nullopt;
+}
+
+QuorvelWindow QuorvelWindow::Of(HWND window) {
   DWORD processId = 0;
   const DWORD threadId = GetWindowThreadProcessId(window, &processId);
   quorvel::platform::UniqueHandle process(

@@ -24,6 +24,8 @@ class QuorvelWindow {
  public:
   // The visible main window; nullopt while there is none.
   static std::optional<QuorvelWindow> Find();
+  // The same, of that process only, when other copies of the program may be running.
+  static std::optional<QuorvelWindow> Find(DWORD processId);
 
   HWND Handle() const noexcept { return window_; }
   HANDLE Process() const noexcept { return process_.get(); }
@@ -50,6 +52,7 @@ class QuorvelWindow {
  private:
   QuorvelWindow(HWND window, DWORD threadId, quorvel::platform::UniqueHandle process)
       : window_(window), threadId_(threadId), process_(std::move(process)) {}
+  static QuorvelWindow Of(HWND window);
   HWND ControlWindow(Control control) const;
   // Returns when the window's thread has handled a message sent now; throws when it does
   // not within the time-out (the thread is busy, e.g. still in a run).
