@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # scripts/check-signing.sh: proves scripts/sign.sh with a throw-away self-signed certificate,
-# up to a probe run of each signed program in the windows build's Wine prefix (so not while
-# its Wine tests run). Prints one line per check and ends with "N passed, N failed".
+# on the release's packages and the simulator packages, up to a probe run of each signed
+# release program in the windows build's Wine prefix (so not while its Wine tests run).
+# Prints one line per check and ends with "N passed, N failed".
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
@@ -20,20 +21,29 @@ make_certificate() {
       -passout env:QUORVEL_SIGN_PASSWORD
 }
 
-# unpacked ZIP: the quorvel.exe of ZIP, unpacked once.
+# unpacked ZIP [PROGRAM]: the program of ZIP (default quorvel.exe), the zip unpacked once.
 unpacked() {
   local dir
   dir=$work/unpacked/$(basename "$1" .zip)
   [[ -d $dir ]] || (mkdir -p "$dir" && cd "$dir" && cmake -E tar xf "$1")
-  printf '%s/%s/quorvel.exe\n' "$dir" "$(basename "$1" .zip)"
+  printf '%s/%s/%s\n' "$dir" "$(basename "$1" .zip)" "${2:-quorvel.exe}"
 }
 
-# strips_back SIGNED_ZIP UNSIGNED_ZIP: the signed program without its signature is the unsigned.
+# strips_back SIGNED_ZIP UNSIGNED_ZIP PROGRAM: the signed program without its signature is the
+# unsigned one.
 strips_back() {
   local stripped
-  stripped=$work/$(basename "$1" .zip)-stripped.exe
-  osslsigncode remove-signature -in "$(unpacked "$1")" -out "$stripped" >/dev/null &&
-    cmp "$stripped" "$(unpacked "$2")"
+  stripped=$work/$(basename "$1" .zip)-stripped-$3
+  osslsigncode remove-signature -in "$(unpacked "$1" "$3")" -out "$stripped" >/dev/null &&
+    cmp "$stripped" "$(unpacked "$2" "$3")"
+}
+
+# programs_of ZIP: the programs that sign.sh signs in that package.
+programs_of() {
+  case $(basename "$1") in
+    quorvel-sim-*) printf '%s\n' quorvel.exe quorvel-sim.exe quorvel_sim.dll ;;
+    *) printf '%s\n' quorvel.exe ;;
+  esac
 }
 
 # runs_under_wine SIGNED_ZIP: its program makes a probe run in the windows build's session.
@@ -49,30 +59,33 @@ if ! quietly build_preset windows quorvel qvdrive dist ||
 fi
 export QUORVEL_SIGN_PKCS12=$work/signer.p12 QUORVEL_SIGN_PASSWORD
 QUORVEL_SIGN_PASSWORD=$(openssl rand -hex 16)
-unsigned=("$(package_of windows)" "$(package_of windows-x86)")
+unsigned=("$(package_of windows)" "$(package_of windows-x86)" "$(package_of windows sim)"
+  "$(package_of windows-x86 sim)")
 signed=()
 for zip in "${unsigned[@]}"; do
   signed+=("$work/signed/$(basename "$zip" .zip)-signed.zip")
 done
 
 check "a throw-away code-signing certificate is made" quietly make_certificate
-check "sign.sh signs both packages" quietly "$QUORVEL_ROOT/scripts/sign.sh" -o "$work/signed" \
+check "sign.sh signs the four packages" quietly "$QUORVEL_ROOT/scripts/sign.sh" -o "$work/signed" \
   "${unsigned[@]}"
 check "the signed packages pass the package checks" quietly \
   "$QUORVEL_ROOT/scripts/check-package.sh" "${signed[@]}"
 for i in "${!signed[@]}"; do
   name=$(basename "${signed[i]}")
-  check "$name: osslsigncode verify accepts quorvel.exe against the certificate" quietly \
-    osslsigncode verify -CAfile "$work/cert.pem" -in "$(unpacked "${signed[i]}")"
-  check "$name: quorvel.exe without its signature is the unsigned package's, byte for byte" \
-    quietly strips_back "${signed[i]}" "${unsigned[i]}"
+  for program in $(programs_of "${signed[i]}"); do
+    check "$name: osslsigncode verify accepts $program against the certificate" quietly \
+      osslsigncode verify -CAfile "$work/cert.pem" -in "$(unpacked "${signed[i]}" "$program")"
+    check "$name: $program without its signature is the unsigned package's, byte for byte" \
+      quietly strips_back "${signed[i]}" "${unsigned[i]}" "$program"
+  done
 done
 
 # The windows build's Wine session, on a private X server.
 unset DISPLAY
 on_exit "wine_session_down '$wine_build' >/dev/null 2>&1"
 check "the windows build's Wine session comes up" quietly wine_session_up "$wine_build" 64 on
-for zip in "${signed[@]}"; do
+for zip in "${signed[@]:0:2}"; do
   check "$(basename "$zip"): quorvel.exe runs a probe under Wine" quietly runs_under_wine "$zip"
 done
 checks_summary

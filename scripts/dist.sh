@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # scripts/dist.sh: builds the two Windows packages, quorvel-<version>-win64.zip and
-# -win32.zip; gathers them with one SHA256SUMS into build/dist, the release to publish;
+# -win32.zip, and the simulator packages beside them, quorvel-sim-<version>-win64.zip and
+# -win32.zip; gathers the four with one SHA256SUMS into build/dist, the release to publish;
 # checks them (scripts/check-package.sh) and prints their paths.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
@@ -14,7 +15,7 @@ release=$(preset_dir dist)
 rm -rf "${release:?}"
 mkdir -p "$release"
 for preset in windows windows-x86; do
-  cp "$(package_of "$preset")" "$release/"
+  cp "$(package_of "$preset")" "$(package_of "$preset" sim)" "$release/"
   cat "$(preset_dir "$preset")/SHA256SUMS" >>"$release/SHA256SUMS"
 done
 packages=("$release"/quorvel-*-win64.zip "$release"/quorvel-*-win32.zip)

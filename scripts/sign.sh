@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # QUORVEL_SIGN_PKCS12=signer.pfx QUORVEL_SIGN_PASSWORD=... scripts/sign.sh [-o DIR] [ZIP...]
-# signs the Windows packages (Authenticode, SHA-256) with the deploying organisation's
-# certificate and key, a PKCS#12 file (README.md, "Signing for deployment"), time-stamped by
+# signs the Windows packages' programs (Authenticode, SHA-256), quorvel.exe and in a simulator
+# package its launcher and server too, with the deploying organisation's certificate and
+# key, a PKCS#12 file (README.md, "Signing for deployment"), time-stamped by
 # the RFC 3161 server at QUORVEL_SIGN_TIMESTAMP if set. Each ZIP (default: the release
 # scripts/dist.sh builds) gives NAME-signed.zip, packed as reproducibly, in DIR (default
 # build/dist-signed) with one SHA256SUMS for them; prints their paths.
@@ -33,7 +34,7 @@ on_exit "rm -rf '$work'"
 
 # sign_package ZIP: the signed package of ZIP in $out, and its line in $work/SHA256SUMS.
 sign_package() {
-  local zip name signed in stage time
+  local zip name signed in stage time program
   zip=$(realpath "$1")
   name=$(basename "$zip" .zip)
   [[ $name =~ ^quorvel-.+-win(64|32)$ ]] || die "not an unsigned package's name: $name"
@@ -47,12 +48,15 @@ sign_package() {
   [[ -f $in/$name/quorvel.exe ]] || die "$zip holds no $name/quorvel.exe"
   time=$(stat -c %Y "$in/$name/quorvel.exe")
 
-  cp -p "$in/$name/"* "$stage/$signed/"
-  rm "$stage/$signed/quorvel.exe"
-  osslsigncode sign -pkcs12 "$QUORVEL_SIGN_PKCS12" -readpass "$work/password" -h sha256 \
-    -n Quorvel ${QUORVEL_SIGN_TIMESTAMP:+-ts "$QUORVEL_SIGN_TIMESTAMP"} \
-    -in "$in/$name/quorvel.exe" -out "$stage/$signed/quorvel.exe" >/dev/null ||
-    die "osslsigncode could not sign $name/quorvel.exe"
+  cp -Rp "$in/$name/." "$stage/$signed/"
+  for program in "$in/$name"/*.exe "$in/$name"/*.dll; do
+    [[ -f $program ]] || continue
+    rm "$stage/$signed/${program##*/}"
+    osslsigncode sign -pkcs12 "$QUORVEL_SIGN_PKCS12" -readpass "$work/password" -h sha256 \
+      -n Quorvel ${QUORVEL_SIGN_TIMESTAMP:+-ts "$QUORVEL_SIGN_TIMESTAMP"} \
+      -in "$program" -out "$stage/$signed/${program##*/}" >/dev/null ||
+      die "osslsigncode could not sign $name/${program##*/}"
+  done
 
   SOURCE_DATE_EPOCH=$time cmake -DZIP="$(command -v zip)" -DSTAGE="$stage" -DNAME="$signed" \
     -DOUT_DIR="$work/$name" -P "$QUORVEL_ROOT/cmake/dist-pack.cmake"

@@ -16,14 +16,15 @@ preset_dir() {
   printf '%s/%s\n' "${QUORVEL_BUILD_ROOT:-$QUORVEL_ROOT/build}" "$1"
 }
 
-# package_of PRESET: the zip that the dist target of preset windows or windows-x86 makes.
+# package_of PRESET [sim]: a zip that the dist target of preset windows or windows-x86 makes:
+# the release's, or with "sim" the simulator package beside it.
 package_of() {
-  local dir version
+  local dir version kind=${2:+-$2}
   dir=$(preset_dir "$1")
   version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")
   case $1 in
-    windows) printf '%s/quorvel-%s-win64.zip\n' "$dir" "$version" ;;
-    windows-x86) printf '%s/quorvel-%s-win32.zip\n' "$dir" "$version" ;;
+    windows) printf '%s/quorvel%s-%s-win64.zip\n' "$dir" "$kind" "$version" ;;
+    windows-x86) printf '%s/quorvel%s-%s-win32.zip\n' "$dir" "$kind" "$version" ;;
     *) die "no package in preset $1" ;;
   esac
 }
