@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# scripts/check-reproducible.sh: builds both Windows packages of the committed HEAD twice, at
-# paths of different lengths and under different umasks and time zones, and compares them
-# byte for byte. One build is the work tree's own when it holds HEAD unchanged (the test
-# command has just built it); otherwise a clone. Ends with "N passed, N failed".
+# scripts/check-reproducible.sh: builds both Windows packages, and the simulator packages
+# beside them, of the committed HEAD twice, at paths of different lengths and under different
+# umasks and time zones, and compares them byte for byte. One build is the work tree's own
+# when it holds HEAD unchanged (the test command has just built it); otherwise a clone. Ends
+# with "N passed, N failed".
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$QUORVEL_ROOT/scripts/lib/build.sh"
@@ -59,7 +60,8 @@ check "a clone (umask 077, TZ UTC+14) builds both packages" \
 if [[ $failed -eq 0 ]]; then
   for preset in windows windows-x86; do
     zip=$(basename "$(QUORVEL_BUILD_ROOT=${roots[0]} package_of "$preset")")
-    for file in quorvel.exe "$zip" SHA256SUMS; do
+    sim_zip=$(basename "$(QUORVEL_BUILD_ROOT=${roots[0]} package_of "$preset" sim)")
+    for file in quorvel.exe "$zip" "$sim_zip" SHA256SUMS; do
       check "$preset/$file is the same in both builds" same_in_both "$preset" "$file"
     done
   done

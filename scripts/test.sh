@@ -90,7 +90,8 @@ ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
   suite host-asan
 stage "fuzz" "$QUORVEL_ROOT/scripts/fuzz.sh" --runs 5000
 stage "packages: check" "$QUORVEL_ROOT/scripts/check-package.sh" \
-  "$(package_of windows)" "$(package_of windows-x86)"
+  "$(package_of windows)" "$(package_of windows-x86)" \
+  "$(package_of windows sim)" "$(package_of windows-x86 sim)"
 stage "packages: reproducible" "$QUORVEL_ROOT/scripts/check-reproducible.sh"
 wine_suites_finish
 stage "packages: signed" "$QUORVEL_ROOT/scripts/check-signing.sh"
