@@ -52,6 +52,19 @@ int Run(const Args& words, const StopRequest& stop) {
   return kUsage;
 }
 
+// Started from Explorer, the launcher has a console of its own, which closes when it ends:
+// what it said stays on the screen until the operator has read it.
+void HoldOwnConsole() {
+  DWORD processes[2] = {};
+  DWORD mode = 0;
+  const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+  if (GetConsoleProcessList(processes, 2) != 1 || !GetConsoleMode(input, &mode)) return;
+  PrintLine(L"Press Enter to close this window.");
+  wchar_t typed[64] = {};
+  DWORD read = 0;
+  ReadConsoleW(input, typed, 64, &read, nullptr);
+}
+
 }  // namespace
 
 }  // namespace quorvel::launcher
@@ -60,5 +73,7 @@ int wmain(int argc, wchar_t** argv) {
   // Copied from a download folder, the package must not load a DLL planted beside it.
   SetDllDirectoryW(L"");
   const quorvel::launcher::StopRequest stop;
-  return quorvel::launcher::Run(quorvel::launcher::Args(argv + 1, argv + argc), stop);
+  const int code = quorvel::launcher::Run(quorvel::launcher::Args(argv + 1, argv + argc), stop);
+  quorvel::launcher::HoldOwnConsole();
+  return code;
 }

@@ -31,6 +31,15 @@ RegistrationScope::RegistrationScope(const Package& package) {
     PrintErrorLine(L"quorvel-sim: " + error.reason + L"; what was written is removed again.");
     throw Refused{};
   }
+  if (const std::vector<std::wstring> unseen = UnseenByCom(); !unseen.empty()) {
+    End();
+    PrintErrorLine(L"quorvel-sim: COM does not find " + unseen.front() +
+                   L" registered for you, nor would quorvel.exe. Windows ignores the classes "
+                   L"registered for a user in an elevated program: start quorvel-sim from a "
+                   L"command prompt that is not elevated (not \"Run as administrator\"). The "
+                   L"registration is removed again.");
+    throw Refused{};
+  }
 }
 
 bool RegistrationScope::End() {

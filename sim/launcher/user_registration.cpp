@@ -58,6 +58,17 @@ std::vector<std::wstring> ForeignRegistrations() {
   return found;
 }
 
+std::vector<std::wstring> UnseenByCom() {
+  std::vector<std::wstring> unseen;
+  for (const sim::ClassIdentity& type : SimulatedClasses()) {
+    CLSID found{};
+    if (FAILED(CLSIDFromProgID(type.progId, &found)) || !IsEqualGUID(found, type.clsid)) {
+      unseen.emplace_back(type.progId);
+    }
+  }
+  return unseen;
+}
+
 UserRegistration::UserRegistration(const std::wstring& serverPath) {
   if (IsWow64()) wowNodeExisted_ = UserKeyExists(kWowNode, KEY_WOW64_64KEY);
   try {

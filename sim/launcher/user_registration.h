@@ -36,6 +36,12 @@ const std::vector<sim::ClassIdentity>& SimulatedClasses();
 // other than the simulator (class_lookup.h); empty when registering would hide nothing.
 std::vector<std::wstring> ForeignRegistrations();
 
+// The ProgIDs of SimulatedClasses() that COM, in this process, does not resolve to the
+// simulator's classes once they are registered for the user. Windows' COM ignores the
+// user's classes in a program of high integrity (run as administrator, or by an
+// administrator with User Account Control off), and so does quorvel.exe started from it.
+std::vector<std::wstring> UnseenByCom();
+
 class UserRegistration {
  public:
   explicit UserRegistration(const std::wstring& serverPath);
