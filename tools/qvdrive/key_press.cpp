@@ -37,11 +37,10 @@ std::optional<KeyPress> KeyNamed(std::wstring_view name) {
 
 std::wstring_view KeyNames() { return L"esc, enter, tab, shift+tab, alt+e, alt+a, alt+t"; }
 
-bool PostKeyPress(HWND box, const KeyPress& key) {
-  const UINT down = key.alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
-  const UINT up = key.alt ? WM_SYSKEYUP : WM_KEYUP;
-  return PostMessageW(box, down, key.virtualKey, KeyData(key.virtualKey, key.alt, false)) &&
-         PostMessageW(box, up, key.virtualKey, KeyData(key.virtualKey, key.alt, true));
+bool PostKey(HWND box, const KeyPress& key, bool release) {
+  const UINT message =
+      key.alt ? (release ? WM_SYSKEYUP : WM_SYSKEYDOWN) : (release ? WM_KEYUP : WM_KEYDOWN);
+  return PostMessageW(box, message, key.virtualKey, KeyData(key.virtualKey, key.alt, release));
 }
 
 // Threads attached to one another share one keyboard state, which SetKeyboardState then

@@ -1,6 +1,8 @@
 #include "quorvel_window.h"
 
 #include <array>
+#include <chrono>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -17,9 +19,9 @@ constexpr wchar_t kDialogClass[] = L"#32770";
 // Long enough for a window that is slow to answer, short enough that a window stuck in a
 // run fails the command instead of hanging it.
 constexpr UINT kSendTimeoutMs = 10000;
-// A key press is at most four posted messages (the focus move, the key's press and release,
-// the character that translating it adds), and a window closed by one posts one more.
-constexpr int kSettleRoundTrips = 8;
+// How long a key press may take to be handled, and how often the driver looks.
+constexpr auto kKeyPressTimeout = std::chrono::seconds(10);
+constexpr auto kKeyPressPoll = std::chrono::milliseconds(20);
 
 struct NamedControl {
   Control control;
@@ -174,27 +176,44 @@ void QuorvelWindow::PressTest() const {
   }
 }
 
+// Each step of the press is followed by a marker: the modification flag of an edit box the
+// press does not type in, which nothing in the program reads, cleared first and then set by
+// a message posted after the step. A thread takes the messages posted to its windows in the
+// order they were posted, so once the flag is set, the step has been handled, whatever the
+// thread did meanwhile (a message sent to it is also handled while it waits on a send of
+// its own, so answered round trips would prove nothing). The release is posted only once
+// the press is handled, after the character its translation posted, as a real key's is.
 void QuorvelWindow::PressKey(Control control, const KeyPress& key) const {
   const HWND box = ControlWindow(control);
+  const HWND marker =
+      ControlWindow(control == Control::Interval ? Control::Alias : Control::Interval);
   if (!PostMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE)) {
     Fail(L"cannot post the focus move");
   }
   std::optional<ShiftHeld> shift;
   if (key.shift) shift.emplace(threadId_);
-  if (!PostKeyPress(box, key)) Fail(L"cannot post the key press");
-  Settle();
+  for (const bool release : {false, true}) {
+    Send(marker, EM_SETMODIFY, FALSE, 0);
+    if (!PostKey(box, key, release) || !PostMessageW(marker, EM_SETMODIFY, TRUE, 0)) {
+      Fail(L"cannot post the key press");
+    }
+    if (!WaitForMarker(marker)) return;
+  }
 }
 
-// A message sent to a thread is handled when the thread next looks for a message, before it
-// takes a posted one; it looks once for each message it takes. So each answered round trip
-// means one more posted message taken and handled.
-void QuorvelWindow::Settle() const {
-  for (int trip = 0; trip < kSettleRoundTrips; ++trip) {
-    DWORD_PTR ignored = 0;
-    if (!IsWindow(window_) || SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
-                                                  kSendTimeoutMs, &ignored) == 0) {
-      return;
+// True once the marker is set; false when the window is gone (a press may close it).
+bool QuorvelWindow::WaitForMarker(HWND marker) const {
+  const auto deadline = std::chrono::steady_clock::now() + kKeyPressTimeout;
+  for (;;) {
+    DWORD_PTR modified = 0;
+    if (!IsWindow(marker) || SendMessageTimeoutW(marker, EM_GETMODIFY, 0, 0, SMTO_ABORTIFHUNG,
+                                                 kSendTimeoutMs, &modified) == 0) {
+      return false;
     }
+    if (modified) return true;
+    if (std::chrono::steady_clock::now() >= deadline)
+      Fail(L"the key press was not handled in time");
+    std::this_thread::sleep_for(kKeyPressPoll);
   }
 }
 

@@ -38,8 +38,8 @@ class QuorvelWindow {
   // for it.
   void PressTest() const;
   // Puts the focus in the control as the dialog manager does (WM_NEXTDLGCTL to the
-  // window), posts the key press to it, and returns once the window's thread has taken
-  // both from its queue, or the window is gone (a press may close it).
+  // window), posts the key press to it, and returns once the window's thread has handled
+  // both, or the window is gone (a press may close it).
   void PressKey(Control control, const KeyPress& key) const;
   // The control with the keyboard focus, once the window's thread has handled every
   // message sent to it before; nullopt when the focus is elsewhere.
@@ -57,8 +57,7 @@ class QuorvelWindow {
   // Returns when the window's thread has handled a message sent now; throws when it does
   // not within the time-out (the thread is busy, e.g. still in a run).
   LRESULT Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) const;
-  // Returns once the window's thread has taken from its queue what was posted to it before.
-  void Settle() const;
+  bool WaitForMarker(HWND marker) const;
 
   HWND window_;
   DWORD threadId_;
