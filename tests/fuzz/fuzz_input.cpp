@@ -211,6 +211,7 @@ Inputs DecodeInputs(Reader& reader) {
     inputs.account.userName = Maybe(found & 1, reader);
     inputs.account.domain = Maybe(found & 2, reader);
     if (found & 4) inputs.account.processDomain = reader.Bytes({});
+    inputs.account.tokenOpens = (found & 8) == 0;
   }
   if (fields & kRegistry) {
     const bool there = reader.Byte() != 0;
@@ -241,9 +242,9 @@ void EncodeInputs(const Inputs& inputs, Writer& writer) {
   writer.Text(inputs.server);
   writer.Text(inputs.alias);
   writer.Text(inputs.interval);
-  writer.Byte(static_cast<std::uint8_t>((inputs.account.userName ? 1 : 0) |
-                                        (inputs.account.domain ? 2 : 0) |
-                                        (inputs.account.processDomain ? 4 : 0)));
+  writer.Byte(static_cast<std::uint8_t>(
+      (inputs.account.userName ? 1 : 0) | (inputs.account.domain ? 2 : 0) |
+      (inputs.account.processDomain ? 4 : 0) | (inputs.account.tokenOpens ? 0 : 8)));
   writer.Bytes(inputs.account.userName.value_or(""));
   writer.Bytes(inputs.account.domain.value_or(""));
   if (inputs.account.processDomain) writer.Bytes(*inputs.account.processDomain);

@@ -9,7 +9,8 @@
 //   5 version, 6 second press), then each field that is there, in that order:
 //     server, alias, time-out: a text each
 //     account: u8 (bit 0 user name found, bit 1 domain found, bit 2 the process runs as the
-//              user of another domain), user name, domain (texts), with bit 2 that domain
+//              user of another domain, bit 3 its token cannot be opened), user name, domain
+//              (texts), with bit 2 that domain
 //     registry: u8 (0: no class key), u32 value type, value bytes
 //     version: u32 block size, u32 file version MS and LS, i32 record offset, u32 record
 //       length, u8 (bit 0 root unreadable, bit 1 fill fails), filler bytes

@@ -142,6 +142,9 @@ void AddEdges(std::vector<Seed>& seeds) {
   with("edge-account-namesake", [](Seed& s) {
     s.inputs.account = {"Administrator", "PC01", "CORP"};
   });
+  with("edge-account-token-unreadable", [](Seed& s) {
+    s.inputs.account = {"jdoe", std::nullopt, "CORP", false};
+  });
   with("edge-account-none", [](Seed& s) { s.inputs.account.userName.reset(); });
   // Control characters in library text: line breaks and a NUL, then an escape sequence,
   // backspaces, a tab (which stays), text mode's end-of-file mark and DEL; in a name, and

@@ -81,7 +81,9 @@ BOOL WINAPI LookupAccountNameA(LPCSTR system, LPCSTR account, PSID sid, LPDWORD 
 HANDLE WINAPI GetCurrentProcess() { return kCurrentProcess; }
 
 BOOL WINAPI OpenProcessToken(HANDLE process, DWORD access, PHANDLE token) {
-  if (process != kCurrentProcess || (access & TOKEN_QUERY) == 0) return FALSE;
+  if (!g_account.tokenOpens || process != kCurrentProcess || (access & TOKEN_QUERY) == 0) {
+    return FALSE;
+  }
   ++g_openTokens;
   *token = kToken;
   return TRUE;

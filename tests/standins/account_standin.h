@@ -18,6 +18,7 @@ struct Account {
   std::optional<std::string> domain;    // nullopt: the name lookup finds no such account
   std::optional<std::string> processDomain = std::nullopt;  // nullopt: the process runs as
                                                             // the account found
+  bool tokenOpens = true;  // false: the process's token cannot be opened
 };
 
 // Installs the functions for `account`; the stand-in keeps a copy.

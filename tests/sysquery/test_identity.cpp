@@ -41,6 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
             "localNamesake", {"Administrator", "PC01", "CORP"}, L"CORP\\Administrator", 2, 2},
         IdentityCase{"noDomainController", {"jdoe", std::nullopt, "CORP"}, L"CORP\\jdoe", 2, 2},
         IdentityCase{"nobodyKnowsIt", {"jdoe", std::nullopt}, L"\\jdoe", 2, 1},
+        IdentityCase{"tokenUnreadable", {"jdoe", std::nullopt, "CORP", false}, L"\\jdoe", 2, 0},
         IdentityCase{"queryFails", {std::nullopt, "CORP"}, L"", 0, 0},
         IdentityCase{"name254",
                      {std::string(254, 'u'), "CORP"},
