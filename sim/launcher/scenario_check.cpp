@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "drive_error.h"
+#include "output.h"
 #include "platform/ansi_text.h"
 #include "platform/system_text.h"
 #include "quorvel_window.h"
@@ -39,23 +40,10 @@ std::vector<std::string> Lines(std::wstring_view text) {
   std::vector<std::string> lines;
   while (!text.empty()) {
     const std::size_t end = text.find(L"\r\n");
-    lines.push_back(ToUtf8(text.substr(0, end)));
+    lines.push_back(qvdrive::ToUtf8(text.substr(0, end)));
     text = end == std::wstring_view::npos ? std::wstring_view() : text.substr(end + 2);
   }
   return lines;
-}
-
-std::wstring FileText(const std::wstring& path) {
-  const platform::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ,
-                                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  std::string bytes;
-  char chunk[4096];
-  DWORD read = 0;
-  while (file && ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr) && read > 0) {
-    bytes.append(chunk, read);
-  }
-  return platform::FromAnsi(bytes);
 }
 
 // The line without its time stamp, which is in the user's date and time format: what
@@ -116,7 +104,9 @@ class ScenarioRun {
     if (auto difference = sim::FirstDifference(ExpectedBox(), *box)) {
       return {false, L"trace box " + FromUtf8(*difference)};
     }
-    if (auto difference = LogDifference(*box)) return {false, L"log " + FromUtf8(*difference)};
+    if (auto difference = LogDifference(log, *box)) {
+      return {false, L"log " + FromUtf8(*difference)};
+    }
     const qvdrive::RunState expected =
         byWatchdog ? qvdrive::RunState::EndedByWatchdog : qvdrive::RunState::Closed;
     if (state != expected) return {false, L"the run did not end as the scenario says"};
@@ -188,15 +178,16 @@ class ScenarioRun {
     }
   }
 
-  // The log holds the run alone, between its two delimiters: the box's lines, then the
-  // trace's lines that the box could not show.
-  std::optional<std::string> LogDifference(const std::vector<std::string>& box) const {
+  // The log, new in the run's own folder, holds the run alone, between its two delimiters:
+  // the box's lines, then the trace's lines that the box could not show.
+  std::optional<std::string> LogDifference(const qvdrive::RunLog& log,
+                                           const std::vector<std::string>& box) const {
     std::vector<std::string> expected{std::string(kDelimiter)};
     for (std::size_t i = 0; i < Script().trace.size(); ++i) {
       expected.push_back(i < box.size() ? box[i] : Script().trace[i]);
     }
     expected.emplace_back(kDelimiter);
-    std::vector<std::string> actual = Lines(FileText(folder_.Path() + L"\\Quorvel.log"));
+    std::vector<std::string> actual = Lines(platform::FromAnsi(log.Appended()));
     for (std::size_t i = 1; i + 1 < expected.size() && i < actual.size(); ++i) {
       actual[i] = Unstamped(actual[i], expected[i]);
     }

@@ -1,6 +1,5 @@
 #include "sim/launcher/utf8.h"
 
-#include "output.h"
 #include "platform/com_types.h"
 
 namespace quorvel::launcher {
@@ -13,7 +12,5 @@ std::wstring FromUtf8(std::string_view text) {
   MultiByteToWideChar(CP_UTF8, 0, text.data(), length, wide.data(), size);
   return wide;
 }
-
-std::string ToUtf8(std::wstring_view text) { return qvdrive::ToUtf8(text); }
 
 }  // namespace quorvel::launcher

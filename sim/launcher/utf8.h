@@ -1,5 +1,5 @@
-// UTF-8 text, as the scenario files hold it and the check compares lines, to and from the
-// wide text of the system's calls.
+// UTF-8 text, as the scenario files hold it, as the wide text of the system's calls; the
+// other way is qvdrive's ToUtf8 (output.h).
 #pragma once
 
 #include <string>
@@ -8,6 +8,5 @@
 namespace quorvel::launcher {
 
 std::wstring FromUtf8(std::string_view text);
-std::string ToUtf8(std::wstring_view text);
 
 }  // namespace quorvel::launcher

@@ -55,8 +55,10 @@ bool EndsWith(std::string_view text, std::string_view suffix) {
 
 RunLog::RunLog(std::wstring path) : path_(std::move(path)), mark_(SizeOf(path_)) {}
 
+std::string RunLog::Appended() const { return TailFrom(path_, mark_); }
+
 RunState RunLog::State() const {
-  const std::string tail = TailFrom(path_, mark_);
+  const std::string tail = Appended();
   std::string_view previous;
   int delimiters = 0;
   for (std::size_t start = 0; start < tail.size();) {

@@ -18,6 +18,8 @@ class RunLog {
 
   const std::wstring& Path() const noexcept { return path_; }
   RunState State() const;
+  // The bytes appended after the mark, up to the last complete line: the run's lines.
+  std::string Appended() const;
 
  private:
   std::wstring path_;
